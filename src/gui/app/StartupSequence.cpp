@@ -1,0 +1,40 @@
+#include "StartupSequence.h"
+
+#include "Main.h"
+#include "Startup.h"
+#include "core/app/ProgramFolder.h"
+#include "core/app/Prompt.h"
+
+using namespace Qt::StringLiterals;
+
+namespace tarvo::gui {
+
+StartupSequence::StartupSequence(Prompt &prompt)
+    : m_prompt(prompt)
+{
+}
+
+StartupSequence::~StartupSequence() = default;
+
+bool StartupSequence::run(int splashMilliseconds)
+{
+    m_startup = std::make_unique<TFrmStartup>();
+    m_startup->showFor(splashMilliseconds);
+
+    switch (m_data.open(programFolder())) {
+    case TDMData::OpenResult::ConfigMissing:
+        m_prompt.info(u"系统无法找到配置文件！"_s);
+        return false;
+    case TDMData::OpenResult::ConnectionFailed:
+        m_prompt.error(u"连接失败,请重新设置数据连接！"_s);
+        return false;
+    case TDMData::OpenResult::Opened:
+        break;
+    }
+
+    m_main = std::make_unique<TFrmMain>(m_data, m_state);
+    m_main->showMaximized();
+    return true;
+}
+
+} // namespace tarvo::gui
