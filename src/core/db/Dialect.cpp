@@ -39,7 +39,9 @@ QString Dialect::columnDefinition(const QString &column, ColumnType type, int si
     case ColumnType::Money:
         return lite ? u"REAL"_s : u"numeric(19,4)"_s;
     case ColumnType::Date:
-        return lite ? u"TEXT CHECK ("_s + column + u" IS NULL OR date("_s + column + u") IS "_s + column + u')'
+        // date() alone lets 30 February through; a modifier makes it normalise the day.
+        return lite ? u"TEXT CHECK ("_s + column + u" IS NULL OR date("_s + column + u", '+0 days') IS "_s + column
+                + u')'
                     : u"date"_s;
     case ColumnType::Bool:
         return lite ? u"INTEGER CHECK ("_s + column + u" IN (0, 1))"_s : u"boolean"_s;

@@ -39,33 +39,35 @@ PgUri PgUri::parse(const QString &uri)
 
 QString PgUri::toUri() const
 {
-    QUrl url;
-    url.setScheme(u"postgresql"_s);
-    url.setUserName(user);
-    url.setPassword(password);
-    QUrlQuery query;
-    if (host.startsWith(u'/'))
-        query.addQueryItem(u"host"_s, host);
-    else
-        url.setHost(host);
-    if (port >= 0) {
-        if (host.startsWith(u'/'))
-            query.addQueryItem(u"port"_s, QString::number(port));
-        else
-            url.setPort(port);
+    // A socket directory cannot stand in the authority; libpq takes it as a query option.
+    const bool socket = host.startsWith(u'/');
+    QString text = u"postgresql://"_s;
+    if (!user.isEmpty()) {
+        text += QString::fromUtf8(QUrl::toPercentEncoding(user));
+        if (!password.isEmpty())
+            text += u':' + QString::fromUtf8(QUrl::toPercentEncoding(password));
+        text += u'@';
     }
-    url.setPath(u'/' + database);
+    QStringList query;
+    if (socket) {
+        query << u"host="_s + QString::fromUtf8(QUrl::toPercentEncoding(host));
+        if (port >= 0)
+            query << u"port="_s + QString::number(port);
+    } else {
+        text += host;
+        if (port >= 0)
+            text += u':' + QString::number(port);
+    }
+    text += u'/' + QString::fromUtf8(QUrl::toPercentEncoding(database));
     if (!options.isEmpty()) {
         for (const QString &option : options.split(u';')) {
             const qsizetype eq = option.indexOf(u'=');
-            query.addQueryItem(option.left(eq), option.mid(eq + 1));
+            query << QString::fromUtf8(QUrl::toPercentEncoding(option.left(eq))) + u'='
+                    + QString::fromUtf8(QUrl::toPercentEncoding(option.mid(eq + 1)));
         }
     }
-    url.setQuery(query);
-    // A socket directory in the authority is not a valid URL; keep it in the query.
-    QString text = url.toString(QUrl::FullyEncoded);
-    if (url.host().isEmpty())
-        text.replace(u"postgresql:/"_s + (user.isEmpty() ? u"/"_s : QString()), u"postgresql://"_s);
+    if (!query.isEmpty())
+        text += u'?' + query.join(u'&');
     return text;
 }
 

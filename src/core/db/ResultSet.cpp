@@ -50,6 +50,9 @@ int compareValues(const QVariant &a, const QVariant &b, const QCollator &collato
 
 QString asText(const QVariant &v)
 {
+    // A null number of some drivers would otherwise read as "0".
+    if (v.isNull())
+        return {};
     return v.typeId() == QMetaType::QDate ? dateText(v.toDate()) : v.toString();
 }
 
