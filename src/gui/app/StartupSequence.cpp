@@ -5,6 +5,9 @@
 #include "core/app/ProgramFolder.h"
 #include "core/app/Prompt.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 using namespace Qt::StringLiterals;
 
 namespace tarvo::gui {
@@ -33,6 +36,9 @@ bool StartupSequence::run(int splashMilliseconds)
     }
 
     m_main = std::make_unique<TFrmMain>(m_data, m_state);
+    // Sized to the screen first, so the frame fills it even where no window manager maximises it.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        m_main->setGeometry(screen->availableGeometry());
     m_main->showMaximized();
     return true;
 }
