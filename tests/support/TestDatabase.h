@@ -31,6 +31,13 @@ private:
     QString m_pgName;
 };
 
+// Removes what the run left on the PostgreSQL server.
+class TestDatabaseEnvironment : public ::testing::Environment
+{
+public:
+    void TearDown() override;
+};
+
 // Base fixture of the core suite: `db` is an open connection to a fresh database.
 class DatabaseTest : public ::testing::Test
 {
