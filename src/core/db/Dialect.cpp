@@ -97,6 +97,13 @@ QString Dialect::dateParameter() const
     return m_engine == Engine::SQLite ? u"?"_s : u"?::date"_s;
 }
 
+QString Dialect::createSortTable(const QString &name) const
+{
+    if (m_engine == Engine::SQLite)
+        return u"CREATE TEMP TABLE "_s + name + u" (pos INTEGER PRIMARY KEY, k INTEGER)"_s;
+    return u"CREATE TEMP TABLE "_s + name + u" (pos bigint PRIMARY KEY, k bigint)"_s;
+}
+
 QVariant Dialect::bindValue(const QVariant &value) const
 {
     if (m_engine != Engine::SQLite)

@@ -34,6 +34,9 @@ public:
     // A bound parameter that takes part in date arithmetic.
     QString dateParameter() const;
 
+    // A temporary table of the connection holding row keys k at positions pos.
+    QString createSortTable(const QString &name) const;
+
     // A value as this engine binds it: dates as ISO text in SQLite.
     QVariant bindValue(const QVariant &value) const;
 

@@ -1,0 +1,54 @@
+#include "Lookups.h"
+
+using namespace Qt::StringLiterals;
+
+namespace tarvo::Lookups {
+
+namespace {
+
+GridColumn column(const QString &field, const QString &title, int width)
+{
+    return {field, title, width, ValueKind::Text, false};
+}
+
+// A name, or the pinyin, wubi or stroke initials stored beside it.
+SqlCondition nameOrInitials(const QString &prefix, const QString &text)
+{
+    return SqlCondition().anyOf({SqlCondition().contains(prefix + u"Name"_s, text),
+                                 SqlCondition().beginsWith(prefix + u"Py"_s, text),
+                                 SqlCondition().beginsWith(prefix + u"Wb"_s, text),
+                                 SqlCondition().beginsWith(prefix + u"Wbh"_s, text)});
+}
+
+} // namespace
+
+LookupDefinition supplier()
+{
+    LookupDefinition d;
+    d.caption = u"选择供应商"_s;
+    d.select = u"select * from Booksupplier"_s;
+    d.order = u"Code"_s;
+    d.columns = {column(u"Code"_s, u"供应商名称"_s, 300)};
+    return d;
+}
+
+LookupDefinition reader()
+{
+    LookupDefinition d;
+    d.caption = u"选择读者"_s;
+    d.select = u"select * from ReaderInfo"_s;
+    d.order = u"Code"_s;
+    d.columns = {column(u"Code"_s, u"读者编号"_s, 80),      column(u"Name"_s, u"读者姓名"_s, 80),
+                 column(u"TelDay"_s, u"电话(日)"_s, 90),    column(u"HandTel"_s, u"手机"_s, 100),
+                 column(u"TelNight"_s, u"电话(夜)"_s, 90), column(u"Department"_s, u"部门"_s, 90)};
+    d.modes = {
+        {u"按编码查找"_s, u"Code"_s, [](const QString &t) { return SqlCondition().beginsWith(u"Code"_s, t); }},
+        {u"按姓名查找"_s, u"Name"_s, [](const QString &t) { return nameOrInitials(QString(), t); }},
+        {u"按部门查找"_s, u"Department"_s,
+         [](const QString &t) { return SqlCondition().contains(u"Department"_s, t); }},
+    };
+    d.presetSearch = true;
+    return d;
+}
+
+} // namespace tarvo::Lookups

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "Lookup.h"
+
+namespace tarvo::Lookups {
+
+// 选择供应商: the supplier word list as a plain pick list.
+LookupDefinition supplier();
+// 选择读者: readers by number, by name or its initials, or by department.
+LookupDefinition reader();
+
+} // namespace tarvo::Lookups
