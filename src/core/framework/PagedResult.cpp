@@ -148,6 +148,13 @@ void PagedResult::requery()
     }
 }
 
+double PagedResult::sum(const QString &field) const
+{
+    if (fieldIndex(field) < 0)
+        throw DbError(u"字段不存在: "_s + field);
+    return m_db.scalar(u"select sum(q."_s + field + u") from ("_s + m_select + u") q"_s, m_params).toDouble();
+}
+
 qsizetype PagedResult::locate(const QString &field, const QVariant &value)
 {
     if (fieldIndex(field) < 0 || value.isNull())

@@ -37,6 +37,8 @@ public:
     void clearSort();
     // Counts, sorts and reads the rows again (after a change), in the current order.
     void requery();
+    // The sum of a field over all rows, for a grid's footer.
+    double sum(const QString &field) const;
     // The position of the first row whose field equals the value without regard to
     // case, or -1.
     qsizetype locate(const QString &field, const QVariant &value);

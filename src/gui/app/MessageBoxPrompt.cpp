@@ -3,6 +3,7 @@
 #include "core/app/Helpers.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMessageBox>
 
 using namespace Qt::StringLiterals;
@@ -29,7 +30,8 @@ QMessageBox::StandardButton toStandard(Prompt::Button button)
 int run(QWidget *parent, QMessageBox::Icon icon, const QString &caption, const QString &text,
         QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
-    QMessageBox box(icon, caption, text, buttons, parent);
+    // Over the window the operator is working in, when the prompt has no owner of its own.
+    QMessageBox box(icon, caption, text, buttons, parent ? parent : QApplication::activeWindow());
     box.setDefaultButton(defaultButton);
     // The system's boxes speak Chinese on every button.
     const std::pair<QMessageBox::StandardButton, QString> captions[] = {

@@ -1,0 +1,275 @@
+#include "ListTemplate.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QSizeF>
+
+using namespace Qt::StringLiterals;
+
+namespace tarvo::report {
+
+namespace {
+
+// Faces asked for by name in older templates (宋体, 楷体...) are matched by kind.
+bool wantsSerif(const QString &family)
+{
+    for (const QString &mark : {u"宋"_s, u"仿"_s, u"楷"_s, u"明"_s, u"song"_s, u"serif"_s, u"ming"_s, u"kai"_s, u"fang"_s})
+        if (family.contains(mark, Qt::CaseInsensitive) && !family.contains(u"sans"_s, Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
+QString installedFamily(const QString &wanted)
+{
+    if (!wanted.isEmpty() && QFontDatabase::hasFamily(wanted))
+        return wanted;
+    const QString sans[] = {u"Noto Sans CJK SC"_s, u"WenQuanYi Micro Hei"_s, u"WenQuanYi Zen Hei"_s,
+                            u"Noto Serif CJK SC"_s};
+    if (wantsSerif(wanted) && QFontDatabase::hasFamily(u"Noto Serif CJK SC"_s))
+        return u"Noto Serif CJK SC"_s;
+    for (const QString &family : sans)
+        if (QFontDatabase::hasFamily(family))
+            return family;
+    return wanted;
+}
+
+const QString orientationNames[] = {u"portrait"_s, u"landscape"_s};
+
+class Reader
+{
+public:
+    QString error;
+
+    bool ok() const { return error.isEmpty(); }
+    void fail(const QString &message)
+    {
+        if (error.isEmpty())
+            error = message;
+    }
+
+    QString text(const QJsonObject &o, const QString &key, const QString &fallback)
+    {
+        const QJsonValue v = o.value(key);
+        if (v.isUndefined() || v.isNull())
+            return fallback;
+        if (!v.isString())
+            fail(u"“%1”应为文字"_s.arg(key));
+        return v.toString();
+    }
+
+    double number(const QJsonObject &o, const QString &key, double fallback, double min, double max)
+    {
+        const QJsonValue v = o.value(key);
+        if (v.isUndefined() || v.isNull())
+            return fallback;
+        if (!v.isDouble() || v.toDouble() < min || v.toDouble() > max) {
+            fail(u"“%1”应为%2到%3之间的数"_s.arg(key).arg(min).arg(max));
+            return fallback;
+        }
+        return v.toDouble();
+    }
+
+    std::optional<bool> flag(const QJsonObject &o, const QString &key)
+    {
+        const QJsonValue v = o.value(key);
+        if (v.isUndefined() || v.isNull())
+            return std::nullopt;
+        if (!v.isBool())
+            fail(u"“%1”应为 true 或 false"_s.arg(key));
+        return v.toBool();
+    }
+
+    QJsonObject object(const QJsonObject &o, const QString &key)
+    {
+        const QJsonValue v = o.value(key);
+        if (!v.isUndefined() && !v.isNull() && !v.isObject())
+            fail(u"“%1”格式不对"_s.arg(key));
+        return v.toObject();
+    }
+
+    ListTemplate::Font font(const QJsonObject &fonts, const QString &key, ListTemplate::Font font)
+    {
+        const QJsonObject o = object(fonts, key);
+        font.family = text(o, u"family"_s, font.family);
+        font.size = number(o, u"size"_s, font.size, 4, 72);
+        font.bold = flag(o, u"bold"_s).value_or(font.bold);
+        return font;
+    }
+
+    QPageSize paper(const QJsonValue &v, const QPageSize &fallback)
+    {
+        if (v.isUndefined() || v.isNull())
+            return fallback;
+        if (v.isString()) {
+            for (int id = 0; id <= QPageSize::LastPageSize; ++id) {
+                const auto size = QPageSize::PageSizeId(id);
+                if (size != QPageSize::Custom && QPageSize::key(size).compare(v.toString(), Qt::CaseInsensitive) == 0)
+                    return QPageSize(size);
+            }
+            fail(u"不认识的纸张“%1”"_s.arg(v.toString()));
+            return fallback;
+        }
+        const QJsonObject o = v.toObject();
+        const double width = number(o, u"width"_s, 0, 20, 2000);
+        const double height = number(o, u"height"_s, 0, 20, 5000);
+        if (!v.isObject() || width <= 0 || height <= 0) {
+            fail(u"纸张应为纸张名称，或以毫米计的宽度和高度"_s);
+            return fallback;
+        }
+        return QPageSize(QSizeF(width, height), QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+    }
+};
+
+QJsonObject fontJson(const ListTemplate::Font &font)
+{
+    QJsonObject o{{u"family"_s, font.family}, {u"size"_s, font.size}};
+    if (font.bold)
+        o.insert(u"bold"_s, true);
+    return o;
+}
+
+} // namespace
+
+QString ListTemplate::defaultFamily()
+{
+    return u"Noto Sans CJK SC"_s;
+}
+
+QFont ListTemplate::Font::font() const
+{
+    QFont f;
+    // The Chinese face stays behind the chosen one for characters it lacks.
+    f.setFamilies({installedFamily(family), installedFamily(defaultFamily())});
+    f.setPointSizeF(size > 0 ? size : 10);
+    f.setBold(bold);
+    // Unshaped Latin text keeps the glyphs the font maps characters to, and only
+    // those carry their characters into a PDF: shaped, a code such as B00001 would
+    // lose its digits when the file is searched or copied from.
+    f.setStyleStrategy(QFont::PreferNoShaping);
+    return f;
+}
+
+QPageLayout ListTemplate::pageLayout() const
+{
+    return QPageLayout(paper, orientation, margins, QPageLayout::Millimeter);
+}
+
+std::optional<ListTemplate> ListTemplate::load(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = u"无法读取报表模板：%1"_s.arg(path);
+        return std::nullopt;
+    }
+    QString reason;
+    auto result = fromJson(file.readAll(), &reason);
+    if (!result && error)
+        *error = u"报表模板 %1 有误：%2"_s.arg(path, reason);
+    return result;
+}
+
+std::optional<ListTemplate> ListTemplate::fromJson(const QByteArray &json, QString *error)
+{
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    Reader in;
+    if (parseError.error != QJsonParseError::NoError)
+        in.fail(u"第%1个字符处：%2"_s.arg(parseError.offset).arg(parseError.errorString()));
+    else if (!document.isObject())
+        in.fail(u"内容不是报表模板"_s);
+    const QJsonObject root = document.object();
+
+    ListTemplate t;
+    if (in.ok() && in.text(root, u"kind"_s, u"list"_s) != u"list")
+        in.fail(u"不是清单报表模板"_s);
+    t.title = in.text(root, u"title"_s, QString());
+    t.paper = in.paper(root.value(u"paper"_s), t.paper);
+
+    const QString orientation = in.text(root, u"orientation"_s, orientationNames[0]);
+    if (orientation == orientationNames[1])
+        t.orientation = QPageLayout::Landscape;
+    else if (orientation != orientationNames[0])
+        in.fail(u"方向应为 portrait 或 landscape"_s);
+
+    const QJsonObject margins = in.object(root, u"margins"_s);
+    t.margins = QMarginsF(in.number(margins, u"left"_s, t.margins.left(), 0, 100),
+                          in.number(margins, u"top"_s, t.margins.top(), 0, 100),
+                          in.number(margins, u"right"_s, t.margins.right(), 0, 100),
+                          in.number(margins, u"bottom"_s, t.margins.bottom(), 0, 100));
+
+    const QJsonObject fonts = in.object(root, u"fonts"_s);
+    t.titleFont = in.font(fonts, u"title"_s, t.titleFont);
+    t.headerFont = in.font(fonts, u"header"_s, t.headerFont);
+    t.bodyFont = in.font(fonts, u"body"_s, t.bodyFont);
+
+    const QJsonValue columns = root.value(u"columns"_s);
+    if (!columns.isUndefined() && !columns.isNull() && !columns.isArray())
+        in.fail(u"“columns”应为列的清单"_s);
+    for (const QJsonValue &value : columns.toArray()) {
+        const QJsonObject o = value.toObject();
+        Column column;
+        column.field = in.text(o, u"field"_s, QString());
+        if (column.field.isEmpty())
+            in.fail(u"每一列都要有“field”"_s);
+        column.title = in.text(o, u"title"_s, QString());
+        column.width = int(in.number(o, u"width"_s, 0, 0, 5000));
+        column.sum = in.flag(o, u"sum"_s);
+        t.columns << column;
+    }
+
+    if (!in.ok()) {
+        if (error)
+            *error = in.error;
+        return std::nullopt;
+    }
+    return t;
+}
+
+QByteArray ListTemplate::toJson() const
+{
+    QJsonObject root{{u"kind"_s, u"list"_s}, {u"title"_s, title}};
+    if (paper.id() != QPageSize::Custom)
+        root.insert(u"paper"_s, QPageSize::key(paper.id()));
+    else {
+        const QSizeF mm = paper.size(QPageSize::Millimeter);
+        root.insert(u"paper"_s, QJsonObject{{u"width"_s, mm.width()}, {u"height"_s, mm.height()}});
+    }
+    root.insert(u"orientation"_s, orientationNames[orientation == QPageLayout::Landscape ? 1 : 0]);
+    root.insert(u"margins"_s, QJsonObject{{u"left"_s, margins.left()},
+                                          {u"top"_s, margins.top()},
+                                          {u"right"_s, margins.right()},
+                                          {u"bottom"_s, margins.bottom()}});
+    root.insert(u"fonts"_s, QJsonObject{{u"title"_s, fontJson(titleFont)},
+                                        {u"header"_s, fontJson(headerFont)},
+                                        {u"body"_s, fontJson(bodyFont)}});
+    QJsonArray list;
+    for (const Column &column : columns) {
+        QJsonObject o{{u"field"_s, column.field}};
+        if (!column.title.isEmpty())
+            o.insert(u"title"_s, column.title);
+        if (column.width > 0)
+            o.insert(u"width"_s, column.width);
+        if (column.sum)
+            o.insert(u"sum"_s, *column.sum);
+        list << o;
+    }
+    root.insert(u"columns"_s, list);
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+bool ListTemplate::save(const QString &path, QString *error) const
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(toJson()) >= 0 && file.commit())
+        return true;
+    if (error)
+        *error = u"无法保存报表模板：%1"_s.arg(path);
+    return false;
+}
+
+} // namespace tarvo::report
