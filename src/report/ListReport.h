@@ -18,7 +18,8 @@ namespace tarvo::report {
 // column totals and the record count after the last row, and "第 N 页 / 共 M 页"
 // at the foot of each page.
 //
-// Rows are read from the grid while the pages are drawn, never held.
+// Rows are read from the grid while the pages are drawn, never held: the grid's
+// rows must outlive the report.
 class ListReport
 {
 public:

@@ -7,7 +7,10 @@
 #include "core/db/Transaction.h"
 #include "core/framework/PagedResult.h"
 #include "gui/controls/DataGrid.h"
+#include "gui/controls/FooterBar.h"
 #include "gui/framework/BaseDataEdit.h"
+#include "gui/framework/FindReader.h"
+#include "gui/framework/MDIBaseQuery.h"
 #include "gui/framework/MDIBaseData.h"
 #include "gui/framework/SetInterface.h"
 
@@ -107,6 +110,17 @@ protected:
         dialog.KeyValue = CurrentKey;
         dialog.exec();
         Requery(u"Code"_s, CurrentKey);
+    }
+};
+
+class LoanQuery : public TMDIBaseQuery
+{
+public:
+    explicit LoanQuery(WindowContext &context)
+        : TMDIBaseQuery(context)
+    {
+        setObjectName(u"FrmLoanQuery"_s);
+        SumFields = {u"ExceedFund"_s};
     }
 };
 
@@ -282,6 +296,50 @@ private slots:
         m_list->findChild<QMenu *>()->findChild<QAction *>(u"N2"_s)->trigger();
         QCOMPARE(view()->model()->columnCount(), 3);
         QCOMPARE(count(u"select count(*) from TableStructure where TableCode = 'TypeList' and IsVisible = 1"_s), 3);
+    }
+
+    void queryWindowCountsAndSums()
+    {
+        m_db.exec(u"insert into BorrowInfo (Code, Rcode, State, BorrowDate, ExceedFund) values"
+                  " ('Q1', 'R1', '已还', '2024-05-01', 1.5), ('Q2', 'R1', '已还', '2024-05-31', 2.25),"
+                  " ('Q3', 'R2', '已还', '2024-06-01', 9)"_s);
+        LoanQuery query(*m_context);
+        query.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&query));
+        query.OpenQuery(u"select * from BorrowInfo"_s,
+                        SqlCondition().dateRange(u"BorrowDate"_s, QDate(2024, 5, 1), QDate(2024, 5, 31)),
+                        u"BorrowDate"_s);
+        QCOMPARE(query.findChild<QLabel *>(u"LbQty"_s)->text(), u"共 2 条记录"_s);
+        const QStringList footer = query.findChild<FooterBar *>()->texts();
+        QVERIFY(footer.contains(u"3.75"_s));
+        QVERIFY(!query.grab().isNull()); // the footer paints beside the grid
+        query.OpenQuery(u"select * from BorrowInfo"_s, SqlCondition().equals(u"Code"_s, u"none"_s), u"Id"_s);
+        QCOMPARE(query.findChild<QLabel *>(u"LbQty"_s)->text(), u"共 0 条记录"_s);
+    }
+
+    void lookupNarrowsAndChooses()
+    {
+        m_db.exec(u"insert into ReaderInfo (Code, Name, Py) values ('2001', '张三', 'zs'), ('2002', '李四', 'ls'),"
+                  " ('3001', '王五', 'ww')"_s);
+        TFrmFindReader lookup(*m_context);
+        lookup.ResultCode = u"20"_s;
+        onNextModal([&](QWidget *) {
+            QCOMPARE(lookup.grid()->model()->rowCount(), 2);
+            lookup.searchBox()->setText(u"200"_s);
+            lookup.searchBox()->setText(u"2002"_s);
+            QCOMPARE(lookup.grid()->model()->rowCount(), 1);
+            QTest::keyClick(lookup.searchBox(), Qt::Key_Return); // into the grid
+            QTest::keyClick(lookup.grid()->view(), Qt::Key_Return);
+        });
+        lookup.exec();
+        QCOMPARE(lookup.ResultCode, u"2002"_s);
+        QCOMPARE(lookup.ResultName, u"李四"_s);
+
+        TFrmFindReader cancelled(*m_context);
+        cancelled.ResultCode = u"20"_s;
+        onNextModal([&](QWidget *) { QTest::keyClick(cancelled.searchBox(), Qt::Key_Escape); });
+        cancelled.exec();
+        QVERIFY(cancelled.ResultCode.isEmpty());
     }
 
     void layoutDialogConfirmRebuildsTheGrid()

@@ -37,7 +37,8 @@ void FooterBar::paintEvent(QPaintEvent *)
     bold.setBold(true);
     painter.setFont(bold);
     const QHeaderView *header = m_view->horizontalHeader();
-    const int left = m_view->viewport()->mapTo(this, QPoint(0, 0)).x();
+    // The footer is the view's sibling: line it up through screen positions.
+    const int left = mapFromGlobal(m_view->viewport()->mapToGlobal(QPoint(0, 0))).x();
     for (int column = 0; column < m_texts.size(); ++column) {
         if (header->isSectionHidden(column) || m_texts.at(column).isEmpty())
             continue;

@@ -109,7 +109,10 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= m_columns.size())
+    // Rows carry no numbers: the narrow row header only marks the current row.
+    if (orientation == Qt::Vertical)
+        return {};
+    if (section < 0 || section >= m_columns.size())
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
         return m_columns.at(section).title.isEmpty() ? m_columns.at(section).field : m_columns.at(section).title;

@@ -34,6 +34,11 @@ void TFrmBaseD::keyPressEvent(QKeyEvent *event)
 
 void TFrmBaseD::paint(QWidget *widget, const QColor &colour)
 {
+    // Tool bars draw their own background through the style; only a style sheet colours them.
+    if (widget->inherits("QToolBar")) {
+        widget->setStyleSheet(u"QToolBar { background: %1; border: none; }"_s.arg(colour.name()));
+        return;
+    }
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);

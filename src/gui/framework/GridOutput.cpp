@@ -47,6 +47,18 @@ report::ListReport makeReport(WindowContext &context, const ReportRequest &reque
                                context.state.BusinessDate});
 }
 
+// A preview or printout draws every page first: a very long list is confirmed before.
+bool confirmLongReport(WindowContext &context, const GridData &grid)
+{
+    constexpr qsizetype kLongList = 5000;
+    const qsizetype rows = grid.rows ? grid.rows->count() : 0;
+    if (rows <= kLongList)
+        return true;
+    return context.prompt.question(u"共有 %1 条记录，打印需要较长时间，是否继续？"_s.arg(rows), u"提示！"_s,
+                                   Prompt::Button::Yes | Prompt::Button::No, Prompt::Button::No)
+        == Prompt::Button::Yes;
+}
+
 } // namespace
 
 void ExportToExcel(QWidget *parent, WindowContext &context, const QString &caption, const GridData &grid)
@@ -76,6 +88,8 @@ void ExportToExcel(QWidget *parent, WindowContext &context, const QString &capti
 
 void PreviewReport(QWidget *parent, WindowContext &context, const ReportRequest &request, const GridData &grid)
 {
+    if (!confirmLongReport(context, grid))
+        return;
     const report::ListReport report = makeReport(context, request, grid);
     QPrinter printer(QPrinter::HighResolution);
     report.applyPageLayout(&printer);
@@ -89,6 +103,8 @@ void PreviewReport(QWidget *parent, WindowContext &context, const ReportRequest 
 
 void PrintReport(QWidget *parent, WindowContext &context, const ReportRequest &request, const GridData &grid)
 {
+    if (!confirmLongReport(context, grid))
+        return;
     const report::ListReport report = makeReport(context, request, grid);
     QPrinter printer(QPrinter::HighResolution);
     report.applyPageLayout(&printer);

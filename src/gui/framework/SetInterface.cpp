@@ -27,7 +27,7 @@ TFrmSetInterface::TFrmSetInterface(WindowContext &context, const QString &tableC
 {
     setObjectName(u"FrmSetInterface"_s);
     setWindowTitle(u"界面设置"_s);
-    resize(340, 380);
+    resize(380, 380);
     paint(this, Colours::QueryPanel);
     m_grid->setObjectName(u"DBGrid1"_s);
     m_grid->setHorizontalHeaderLabels({u"列名"_s, u"显示否"_s, u"列宽"_s, u"列序"_s});
