@@ -11,6 +11,7 @@
 #include "gui/framework/BaseDataEdit.h"
 #include "gui/framework/FindReader.h"
 #include "gui/framework/MDIBaseQuery.h"
+#include "gui/framework/ReportDesigner.h"
 #include "gui/framework/MDIBaseData.h"
 #include "gui/framework/SetInterface.h"
 
@@ -340,6 +341,27 @@ private slots:
         onNextModal([&](QWidget *) { QTest::keyClick(cancelled.searchBox(), Qt::Key_Escape); });
         cancelled.exec();
         QVERIFY(cancelled.ResultCode.isEmpty());
+    }
+
+    void designerSavesWhatTheFormShows()
+    {
+        const QString path = m_folder.filePath(u"report/TypeList.rmf"_s);
+        TFrmReportDesigner designer(*m_context, path, u"读者类别"_s, m_list->grid()->shownData());
+        designer.show();
+        QCOMPARE(designer.currentTemplate().title, u"读者类别"_s); // no template yet: the caption
+        const auto buttons = designer.findChildren<QPushButton *>();
+        for (QPushButton *b : buttons) {
+            if (b->text() == u"按表格重排"_s)
+                b->click();
+        }
+        QCOMPARE(designer.currentTemplate().columns.size(), 3);
+        QVERIFY(designer.Save());
+        const auto saved = report::ListTemplate::load(path);
+        QVERIFY(saved.has_value());
+        QCOMPARE(saved->title, u"读者类别"_s);
+        QCOMPARE(saved->columns.size(), 3);
+        QCOMPARE(saved->columns.at(1).title, u"借书册数"_s);
+        QCOMPARE(m_prompt.texts(), QStringList{u"报表已保存。"_s});
     }
 
     void layoutDialogConfirmRebuildsTheGrid()

@@ -1,5 +1,6 @@
 #include "GridOutput.h"
 
+#include "ReportDesigner.h"
 #include "core/app/AppState.h"
 #include "core/app/Prompt.h"
 #include "core/app/ProgramFolder.h"
@@ -116,7 +117,10 @@ void PrintReport(QWidget *parent, WindowContext &context, const ReportRequest &r
 
 void DesignReport(QWidget *parent, WindowContext &context, const ReportRequest &request, const GridData &grid)
 {
-    PreviewReport(parent, context, request, grid);
+    if (request.reportFile.isEmpty())
+        return;
+    TFrmReportDesigner designer(context, templatePath(request.reportFile), request.title, grid, parent);
+    designer.exec();
 }
 
 } // namespace tarvo::gui
