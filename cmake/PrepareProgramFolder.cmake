@@ -1,5 +1,14 @@
-# Runs at build time: gives the program folder its ConSQL.ini and its delivered
-# database when they are missing. Existing files are never touched.
+# Runs at build time: gives the program folder its ConSQL.ini, delivered database and
+# report templates when they are missing (the operator may have changed them: existing
+# files are never touched), and the help pages of this build.
+file(COPY "${SOURCE_DIR}/resources/help/" DESTINATION "${PROGRAM_DIR}/help")
+file(GLOB templates "${SOURCE_DIR}/resources/report/*")
+foreach(template IN LISTS templates)
+  get_filename_component(name "${template}" NAME)
+  if(NOT EXISTS "${PROGRAM_DIR}/report/${name}")
+    file(COPY "${template}" DESTINATION "${PROGRAM_DIR}/report")
+  endif()
+endforeach()
 if(NOT EXISTS "${PROGRAM_DIR}/ConSQL.ini")
   file(WRITE "${PROGRAM_DIR}/ConSQL.ini" "[Server]\nPath=\n")
 endif()

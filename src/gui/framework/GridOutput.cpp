@@ -43,8 +43,11 @@ report::ListTemplate listTemplate(const ReportRequest &request)
 
 report::ListReport makeReport(WindowContext &context, const ReportRequest &request, const GridData &grid)
 {
-    return report::ListReport(listTemplate(request), grid,
-                              {context.state.sysParams.CorpName, request.title, request.condition,
+    report::ListTemplate layout = listTemplate(request);
+    // The template's own title wins; the window's caption stands in when it has none.
+    const QString title = layout.title.isEmpty() ? request.title : QString();
+    return report::ListReport(std::move(layout), grid,
+                              {context.state.sysParams.CorpName, title, request.condition,
                                context.state.BusinessDate});
 }
 
