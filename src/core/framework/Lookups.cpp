@@ -51,4 +51,22 @@ LookupDefinition reader()
     return d;
 }
 
+LookupDefinition publisher()
+{
+    LookupDefinition d;
+    d.caption = u"选择出版社"_s;
+    d.select = u"select * from Bookpub"_s;
+    d.order = u"Isbn"_s;
+    d.top = 30;
+    d.columns = {column(u"Code"_s, u"出版社"_s, 220), column(u"Isbn"_s, u"ISBN"_s, 110)};
+    d.modes = {{u"按名称查找"_s, u"Code"_s, [](const QString &t) {
+                    return SqlCondition().anyOf({SqlCondition().contains(u"Code"_s, t),
+                                                 SqlCondition().contains(u"Py"_s, t),
+                                                 SqlCondition().contains(u"Wb"_s, t),
+                                                 SqlCondition().contains(u"Wbh"_s, t)});
+                }}};
+    d.canAdd = true;
+    return d;
+}
+
 } // namespace tarvo::Lookups

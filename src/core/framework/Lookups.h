@@ -8,5 +8,7 @@ namespace tarvo::Lookups {
 LookupDefinition supplier();
 // 选择读者: readers by number, by name or its initials, or by department.
 LookupDefinition reader();
+// 选择出版社: publishers by any part of the name or of its initials, with a way to add one.
+LookupDefinition publisher();
 
 } // namespace tarvo::Lookups

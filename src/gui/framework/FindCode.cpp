@@ -38,7 +38,6 @@ TFrmFindCode::TFrmFindCode(WindowContext &context, LookupDefinition definition, 
     TbCaption->setPopupMode(QToolButton::MenuButtonPopup);
     TbCaption->setMenu(PopupMenu1);
     TbCaption->setToolTip(u"查找方式切换,快捷键F6"_s);
-    TbCaption->setText(u"按编码查找"_s);
     Edit1->setObjectName(u"Edit1"_s);
     DBGrid1->setObjectName(u"DBGrid1"_s);
     BtConfirm->setObjectName(u"BtConfirm"_s);
@@ -51,6 +50,9 @@ TFrmFindCode::TFrmFindCode(WindowContext &context, LookupDefinition definition, 
     setWindowTitle(d.caption);
     for (int mode = 0; mode < d.modes.size(); ++mode)
         PopupMenu1->addAction(d.modes.at(mode).caption, this, [this, mode] { ChooseMode(mode); });
+    // The first mode is the one in use at the start: "按编码查找" where there is one.
+    if (!d.modes.isEmpty())
+        TbCaption->setText(d.modes.first().caption);
     Panel2->setVisible(!d.modes.isEmpty());
     BtAdd->setVisible(d.canAdd);
     DBGrid1->setColumns(d.columns);
