@@ -158,6 +158,17 @@ QString largeLibraryPath()
     return path.isEmpty() ? QStringLiteral(TARVO_BENCH_LIBRARY) : path;
 }
 
+Database &largeLibrary()
+{
+    static Database db;
+    if (!db.isOpen()) {
+        const QString path = largeLibraryPath();
+        ensureLargeLibrary(path);
+        db.open({Engine::SQLite, path, false});
+    }
+    return db;
+}
+
 void ensureLargeLibrary(const QString &path, const LibrarySize &size)
 {
     if (QFileInfo::exists(path))

@@ -27,6 +27,9 @@ QString largeLibraryPath();
 // The benchmark library at the path, made first when it does not exist yet.
 void ensureLargeLibrary(const QString &path, const LibrarySize &size = {});
 
+// The benchmark library, made when missing, opened once for the whole run.
+Database &largeLibrary();
+
 // Code of the n-th copy and reader (0-based), as the generator numbers them.
 QString copyCode(int n);
 QString readerCode(int n);

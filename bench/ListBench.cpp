@@ -14,20 +14,10 @@ using namespace tarvo;
 
 namespace {
 
-Database &library()
-{
-    static Database db;
-    if (!db.isOpen()) {
-        const QString path = bench::largeLibraryPath();
-        bench::ensureLargeLibrary(path);
-        db.open({Engine::SQLite, path, false});
-    }
-    return db;
-}
-
 std::unique_ptr<PagedResult> openCatalogue()
 {
-    return std::make_unique<PagedResult>(library(), u"select * from BookInfo"_s, QVariantList{}, u"Id"_s, u"Id"_s);
+    return std::make_unique<PagedResult>(bench::largeLibrary(), u"select * from BookInfo"_s, QVariantList{}, u"Id"_s,
+                                         u"Id"_s);
 }
 
 void BM_OpenCatalogue(benchmark::State &state)

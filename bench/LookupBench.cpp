@@ -12,20 +12,9 @@ using namespace tarvo;
 
 namespace {
 
-Database &library()
-{
-    static Database db;
-    if (!db.isOpen()) {
-        const QString path = bench::largeLibraryPath();
-        bench::ensureLargeLibrary(path);
-        db.open({Engine::SQLite, path, false});
-    }
-    return db;
-}
-
 void BM_CopyByCode(benchmark::State &state)
 {
-    Database &db = library();
+    Database &db = bench::largeLibrary();
     QRandomGenerator random(1);
     for (auto _ : state) {
         ResultSet copy = db.query(u"select * from BookInfo where Code = ?"_s,
@@ -37,7 +26,7 @@ BENCHMARK(BM_CopyByCode)->Unit(benchmark::kMicrosecond);
 
 void BM_OpenLoanOfCopy(benchmark::State &state)
 {
-    Database &db = library();
+    Database &db = bench::largeLibrary();
     QRandomGenerator random(2);
     for (auto _ : state) {
         ResultSet loan = db.query(u"select * from BorrowInfo where Code = ? and State = ?"_s,

@@ -4,6 +4,7 @@
 #include "HelpViewer.h"
 #include "SetInterface.h"
 #include "gui/controls/Colours.h"
+#include "gui/controls/ToolButtons.h"
 #include "gui/controls/DataGrid.h"
 
 #include "core/app/Prompt.h"
@@ -27,22 +28,6 @@
 using namespace Qt::StringLiterals;
 
 namespace tarvo::gui {
-
-namespace {
-
-QToolButton *toolButton(QToolBar *bar, const QString &name, const QString &caption, const QString &hint)
-{
-    auto *button = new QToolButton(bar);
-    button->setObjectName(name);
-    button->setText(caption);
-    button->setToolTip(hint);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setMinimumSize(61, 20);
-    bar->addWidget(button);
-    return button;
-}
-
-} // namespace
 
 TMDIBaseData::TMDIBaseData(WindowContext &context, QWidget *parent)
     : TFrmBaseD(context, parent)
@@ -72,15 +57,15 @@ TMDIBaseData::TMDIBaseData(WindowContext &context, QWidget *parent)
     DBGrid1->setObjectName(u"DBGrid1"_s);
     ToolBar1->setObjectName(u"ToolBar1"_s);
 
-    BtHelp = toolButton(ToolBar1, u"BtHelp"_s, u" 帮助(F1)"_s, QString());
+    BtHelp = addToolButton(ToolBar1, u"BtHelp"_s, u" 帮助(F1)"_s, QString());
     ToolBar1->actions().last()->setVisible(false);
-    BtAdd = toolButton(ToolBar1, u"BtAdd"_s, u" 新增(&A)"_s, u"新增记录,快捷键[Alt+A]"_s);
-    BtEdit = toolButton(ToolBar1, u"BtEdit"_s, u" 修改(&M)"_s, u"修改当前记录,快捷键[Alt+M]"_s);
-    BtDelete = toolButton(ToolBar1, u"BtDelete"_s, u" 删除(&D)"_s, u"删除当前记录,快捷键[Alt+D]"_s);
-    BtFind = toolButton(ToolBar1, u"BtFind"_s, u" 查找(&F)"_s, u"查找符合条件的记录,快捷键[Alt+F]"_s);
-    BtPrint = toolButton(ToolBar1, u"BtPrint"_s, u"打印(&P)"_s, u"打印当前资料,快捷键[Alt+P]"_s);
-    BtInterface = toolButton(ToolBar1, u"BtInterface"_s, u"界面(&I)"_s, u"调整表格大小及显示控制,快捷键[Alt+I]"_s);
-    BtExit = toolButton(ToolBar1, u"BtExit"_s, u"关闭(E)"_s, u"退出本窗口,快捷键[Alt+E]"_s);
+    BtAdd = addToolButton(ToolBar1, u"BtAdd"_s, u" 新增(&A)"_s, u"新增记录,快捷键[Alt+A]"_s);
+    BtEdit = addToolButton(ToolBar1, u"BtEdit"_s, u" 修改(&M)"_s, u"修改当前记录,快捷键[Alt+M]"_s);
+    BtDelete = addToolButton(ToolBar1, u"BtDelete"_s, u" 删除(&D)"_s, u"删除当前记录,快捷键[Alt+D]"_s);
+    BtFind = addToolButton(ToolBar1, u"BtFind"_s, u" 查找(&F)"_s, u"查找符合条件的记录,快捷键[Alt+F]"_s);
+    BtPrint = addToolButton(ToolBar1, u"BtPrint"_s, u"打印(&P)"_s, u"打印当前资料,快捷键[Alt+P]"_s);
+    BtInterface = addToolButton(ToolBar1, u"BtInterface"_s, u"界面(&I)"_s, u"调整表格大小及显示控制,快捷键[Alt+I]"_s);
+    BtExit = addToolButton(ToolBar1, u"BtExit"_s, u"关闭(E)"_s, u"退出本窗口,快捷键[Alt+E]"_s);
     BtExit->setShortcut(QKeySequence(u"Alt+E"_s));
 
     PopupMenu1->addAction(u"保存界面"_s, this, &TMDIBaseData::SaveLayout)->setObjectName(u"N1"_s);

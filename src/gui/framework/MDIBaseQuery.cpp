@@ -4,6 +4,7 @@
 #include "HelpViewer.h"
 #include "SetInterface.h"
 #include "gui/controls/Colours.h"
+#include "gui/controls/ToolButtons.h"
 #include "gui/controls/DataGrid.h"
 
 #include "core/app/Prompt.h"
@@ -23,20 +24,6 @@
 using namespace Qt::StringLiterals;
 
 namespace tarvo::gui {
-
-namespace {
-
-QToolButton *toolButton(QToolBar *bar, const QString &name, const QString &caption, const QString &hint)
-{
-    auto *button = new QToolButton(bar);
-    button->setObjectName(name);
-    button->setText(caption);
-    button->setToolTip(hint);
-    bar->addWidget(button);
-    return button;
-}
-
-} // namespace
 
 TMDIBaseQuery::TMDIBaseQuery(WindowContext &context, QWidget *parent)
     : TFrmBaseD(context, parent)
@@ -58,11 +45,11 @@ TMDIBaseQuery::TMDIBaseQuery(WindowContext &context, QWidget *parent)
     top->addWidget(LbCaption);
     top->addStretch();
     ToolBar1->setObjectName(u"ToolBar1"_s);
-    BtFind = toolButton(ToolBar1, u"BtFind"_s, u" 查询(&F) "_s, u"按条件进行查询,,快捷键[Alt+F]"_s);
-    BtPrint = toolButton(ToolBar1, u"BtPrint"_s, u" 打印(&P) "_s, u"打印表格数据,快捷键[Alt+P]"_s);
-    BtInterface = toolButton(ToolBar1, u"BtInterface"_s, u" 界面(&I) "_s, u"界面显示控制及保存,,快捷键[Alt+I]"_s);
-    BtExit = toolButton(ToolBar1, u"BtExit"_s, u" 关闭(&E) "_s, u"关闭本窗口,快捷键[Alt+E]"_s);
-    BtHelp = toolButton(ToolBar1, u"BtHelp"_s, u" 帮助(&H) "_s, u"显示当前帮助,快捷键[Alt+H]"_s);
+    BtFind = addToolButton(ToolBar1, u"BtFind"_s, u" 查询(&F) "_s, u"按条件进行查询,,快捷键[Alt+F]"_s);
+    BtPrint = addToolButton(ToolBar1, u"BtPrint"_s, u" 打印(&P) "_s, u"打印表格数据,快捷键[Alt+P]"_s);
+    BtInterface = addToolButton(ToolBar1, u"BtInterface"_s, u" 界面(&I) "_s, u"界面显示控制及保存,,快捷键[Alt+I]"_s);
+    BtExit = addToolButton(ToolBar1, u"BtExit"_s, u" 关闭(&E) "_s, u"关闭本窗口,快捷键[Alt+E]"_s);
+    BtHelp = addToolButton(ToolBar1, u"BtHelp"_s, u" 帮助(&H) "_s, u"显示当前帮助,快捷键[Alt+H]"_s);
     ToolBar1->actions().last()->setVisible(false);
     DBGridEh1->setObjectName(u"DBGridEh1"_s);
     Panel2->setObjectName(u"Panel2"_s);
