@@ -1,3 +1,4 @@
+#include "support/ModalSteps.h"
 #include "support/ScriptedPrompt.h"
 
 #include "core/app/AppState.h"
@@ -28,21 +29,10 @@
 using namespace Qt::StringLiterals;
 using namespace tarvo;
 using namespace tarvo::gui;
+using tarvo::test::onNextModal;
 
 namespace {
 
-// Runs the given steps on the next modal dialog as soon as it is up.
-void onNextModal(std::function<void(QWidget *)> steps)
-{
-    QTimer::singleShot(10, [steps] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal) {
-            onNextModal(steps);
-            return;
-        }
-        steps(modal);
-    });
-}
 
 // The class of a tree row by what it shows ("I2 中国文学"), among the rows loaded.
 QModelIndex classRow(QTreeView *tree, const QString &text)

@@ -1,3 +1,4 @@
+#include "support/ModalSteps.h"
 #include "support/ScriptedPrompt.h"
 
 #include "core/app/AppState.h"
@@ -35,6 +36,7 @@
 using namespace Qt::StringLiterals;
 using namespace tarvo;
 using namespace tarvo::gui;
+using tarvo::test::onNextModal;
 
 namespace {
 
@@ -125,18 +127,6 @@ public:
     }
 };
 
-// Runs the given steps on the next modal dialog as soon as it is up.
-void onNextModal(std::function<void(QWidget *)> steps)
-{
-    QTimer::singleShot(10, [steps] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal) {
-            onNextModal(steps);
-            return;
-        }
-        steps(modal);
-    });
-}
 
 } // namespace
 

@@ -1,64 +1,16 @@
 #pragma once
 
-#include "gui/framework/BaseD.h"
-
-#include "core/catalogue/WordList.h"
-
-class QButtonGroup;
-class QLabel;
-class QMenu;
-class QPushButton;
-class QTableView;
+#include "gui/framework/WordListWindow.h"
 
 namespace tarvo::gui {
 
-class WordGridDelegate;
-class WordListModel;
-
 // 读者词库: the departments, addresses and remarks behind the reader forms, edited
 // one table at a time in a grid.
-class TFrmReaderFirstData : public TFrmBaseD
+class TFrmReaderFirstData : public TWordListWindow
 {
     Q_OBJECT
 public:
     explicit TFrmReaderFirstData(WindowContext &context, QWidget *parent = nullptr);
-    ~TFrmReaderFirstData() override;
-
-    QTableView *grid() const { return DBGrid1; }
-    // The word table shown.
-    QString table() const { return m_words.table(); }
-
-protected:
-    void InitForm() override;
-    void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-    QWidget *PanelLeft;
-    QLabel *PanelTitle;
-    QWidget *PanelButtons;
-    QTableView *DBGrid1;
-    QPushButton *SBtExit;
-    QPushButton *BtAdd;
-    QPushButton *BtSave;
-    QPushButton *BtDelete;
-    QMenu *PopupMenu1;
-
-private:
-    void OpenTable(int index);
-    void AddRow();
-    void SaveRow();
-    void DeleteRow();
-    void DeleteRowAsking();
-    void GridEnter();
-    // Puts the grid's current cell on the word list's current row.
-    void ShowCurrent(int column);
-    int CurrentColumn() const;
-
-    WordList m_words;
-    WordListModel *m_model;
-    WordGridDelegate *m_delegate;
-    QButtonGroup *m_tables;
-    int m_table = -1;
 };
 
 } // namespace tarvo::gui
