@@ -2,6 +2,7 @@
 #include "gui/app/MessageBoxPrompt.h"
 #include "gui/app/StartupSequence.h"
 #include "gui/app/UiFont.h"
+#include "gui/app/UiLanguage.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(u"tarvo"_s);
     QApplication::setWindowIcon(QIcon(u":/images/tarvo.png"_s));
     tarvo::gui::applyChineseUiFont();
+    tarvo::gui::applyChineseLanguage();
 
     tarvo::gui::MessageBoxPrompt prompt;
     tarvo::gui::StartupSequence startup(prompt);

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev
-  libqt6sql6-sqlite libqt6sql6-psql qt6-svg-dev qt6-l10n-tools
+  libqt6sql6-sqlite libqt6sql6-psql qt6-svg-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   libxlsxwriter-dev libminizip-dev libzint-dev libyaz-dev libshp-dev libsodium-dev
   fonts-noto-cjk postgresql sqlite3

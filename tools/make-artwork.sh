@@ -22,6 +22,18 @@ fi
 artwork=(
   "splash 588 397"
   "tarvo 256 256"
+  "login 150 200"
+  "navigator 716 509"
+  "nav-book-catalogue 96 96"
+  "nav-magz-catalogue 96 96"
+  "nav-classification 96 96"
+  "nav-readers 96 96"
+  "nav-book-circulation 96 96"
+  "nav-magz-circulation 96 96"
+  "nav-book-query 96 96"
+  "nav-book-overdue 96 96"
+  "nav-magz-query 96 96"
+  "nav-magz-overdue 96 96"
 )
 
 for entry in "${artwork[@]}"; do

@@ -51,6 +51,32 @@ private:
                            [](QWidget *w) { return qobject_cast<gui::TFrmMain *>(w) != nullptr; });
     }
 
+    // Presses Enter on whatever has the focus while a dialog is up, noting each dialog's caption.
+    static void pressEnterThroughDialogs(QStringList *captions, bool *done)
+    {
+        QTimer::singleShot(30, [captions, done] {
+            if (*done)
+                return;
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                if (captions->isEmpty() || captions->last() != modal->windowTitle())
+                    captions->append(modal->windowTitle());
+                if (QApplication::focusWidget())
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            }
+            pressEnterThroughDialogs(captions, done);
+        });
+    }
+
+    static void cancelLogIn()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal) {
+            QTimer::singleShot(20, [] { cancelLogIn(); });
+            return;
+        }
+        modal->findChild<QAbstractButton *>(u"BtCancel"_s)->click();
+    }
+
     static void writeIni(const QString &folder, const QByteArray &text)
     {
         QFile ini(QDir(folder).filePath(u"ConSQL.ini"_s));
@@ -96,20 +122,43 @@ private slots:
         QVERIFY(!QFile::exists(folder.filePath(u"Data/tarvo.dat"_s)));
     }
 
-    void deliveredDatabaseReachesTheMainWindow()
+    void enterAloneReachesTheMainWindowThroughLogInAndBusinessDate()
     {
         QTemporaryDir folder;
         qputenv("TARVO_HOME", folder.path().toUtf8());
         writeIni(folder.path(), "[Server]\nPath=\n");
         DeliveredDatabase::create({Engine::SQLite, folder.filePath(u"Data/tarvo.dat"_s), false});
+        QStringList dialogs;
+        bool done = false;
+        pressEnterThroughDialogs(&dialogs, &done);
         gui::MessageBoxPrompt prompt;
         gui::StartupSequence startup(prompt);
 
-        QVERIFY(startup.run(10));
+        const bool started = startup.run(10);
+        done = true;
 
+        QVERIFY(started);
+        QCOMPARE(dialogs, (QStringList{u"用户登陆"_s, u"业务日期"_s}));
         QVERIFY(startup.mainWindow());
-        QCOMPARE(startup.mainWindow()->windowTitle(), AppTitle());
         QVERIFY(startup.mainWindow()->isVisible());
+        QCOMPARE(startup.mainWindow()->windowTitle(), u"塔沃图书馆管理系统7"_s);
+        QCOMPARE(startup.state().OperatorCode, u"Admin"_s);
+        QCOMPARE(startup.state().BusinessDate, QDate::currentDate());
+    }
+
+    void aCancelledLogInEndsWithoutAMainWindow()
+    {
+        QTemporaryDir folder;
+        qputenv("TARVO_HOME", folder.path().toUtf8());
+        writeIni(folder.path(), "[Server]\nPath=\n");
+        DeliveredDatabase::create({Engine::SQLite, folder.filePath(u"Data/tarvo.dat"_s), false});
+        QTimer::singleShot(20, [] { cancelLogIn(); });
+        gui::MessageBoxPrompt prompt;
+        gui::StartupSequence startup(prompt);
+
+        QVERIFY(!startup.run(10));
+        QVERIFY(!startup.mainWindow());
+        QVERIFY(!anyMainWindow());
     }
 };
 

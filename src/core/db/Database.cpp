@@ -42,7 +42,7 @@ void Database::open(const ConnectionTarget &target, OpenMode mode)
             openSqlite(mode);
         else
             openPostgres();
-        if (mode == OpenMode::Library)
+        if (mode != OpenMode::Create)
             checkLibraryTables();
     } catch (...) {
         close();
@@ -53,13 +53,17 @@ void Database::open(const ConnectionTarget &target, OpenMode mode)
 void Database::openSqlite(OpenMode mode)
 {
     const QFileInfo file(m_target.location);
-    if (mode == OpenMode::Library && !file.isFile())
+    if (mode != OpenMode::Create && !file.isFile())
         throw DbError(u"数据库文件不存在: "_s + m_target.location);
     QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, m_connectionName);
     db.setDatabaseName(file.absoluteFilePath());
-    db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT="_s + QString::number(kBusyTimeoutMs));
+    const QString busy = u"QSQLITE_BUSY_TIMEOUT="_s + QString::number(kBusyTimeoutMs);
+    db.setConnectOptions(mode == OpenMode::ReadOnly ? busy + u";QSQLITE_OPEN_READONLY"_s : busy);
     if (!db.open())
         throw DbError(db.lastError().text());
+    // A file only read is left exactly as it is, journal mode included.
+    if (mode == OpenMode::ReadOnly)
+        return;
     // WAL lets readers go on while a desk writes; it needs shared memory, which a
     // network share does not give, so a shared file keeps the rollback journal.
     execDirect(m_target.onNetwork ? u"PRAGMA journal_mode=DELETE"_s : u"PRAGMA journal_mode=WAL"_s);

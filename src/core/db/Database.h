@@ -22,8 +22,9 @@ public:
     Database &operator=(const Database &) = delete;
 
     enum class OpenMode {
-        Library, // an existing library database; a missing SQLite file is an error
-        Create,  // a database being made: the file may be new, no tables are expected
+        Library,  // an existing library database; a missing SQLite file is an error
+        Create,   // a database being made: the file may be new, no tables are expected
+        ReadOnly, // an existing SQLite library file, only read (a backup, an older database)
     };
 
     // Opens the database; throws DbError when it cannot.

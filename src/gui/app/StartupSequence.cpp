@@ -1,5 +1,6 @@
 #include "StartupSequence.h"
 
+#include "Guarded.h"
 #include "Main.h"
 #include "Startup.h"
 #include "core/app/ProgramFolder.h"
@@ -14,8 +15,7 @@ namespace tarvo::gui {
 
 StartupSequence::StartupSequence(Prompt &prompt)
     : m_prompt(prompt)
-{
-}
+{}
 
 StartupSequence::~StartupSequence() = default;
 
@@ -34,13 +34,19 @@ bool StartupSequence::run(int splashMilliseconds)
     case TDMData::OpenResult::Opened:
         break;
     }
+    m_state.DBPath = m_data.DBPath();
+    m_context = std::make_unique<WindowContext>(WindowContext{m_data.connection(), m_state, m_prompt});
 
-    m_main = std::make_unique<TFrmMain>(m_data, m_state);
+    m_main = std::make_unique<TFrmMain>(*m_context);
     // Sized to the screen first, so the frame fills it even where no window manager maximises it.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         m_main->setGeometry(screen->availableGeometry());
     m_main->showMaximized();
-    return true;
+    bool loggedIn = false;
+    Guarded(m_prompt, [&] { loggedIn = m_main->InitForm(); });
+    if (!loggedIn)
+        m_main.reset();
+    return loggedIn;
 }
 
 } // namespace tarvo::gui

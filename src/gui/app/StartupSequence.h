@@ -2,6 +2,7 @@
 
 #include "core/app/AppState.h"
 #include "core/db/DMData.h"
+#include "gui/framework/WindowContext.h"
 
 #include <memory>
 
@@ -15,8 +16,10 @@ class TFrmMain;
 class TFrmStartup;
 
 // The way from launch to the main window: start-up picture, data module and its
-// connection, then the main window. A missing ConSQL.ini or a database that cannot
-// be opened ends it with the system's message, before any main window exists.
+// connection, then the main window with the log-in and the business date. A
+// missing ConSQL.ini or a database that cannot be opened ends it with the
+// system's message, before any main window exists; a cancelled log-in ends it
+// without one.
 class StartupSequence
 {
 public:
@@ -27,11 +30,13 @@ public:
     bool run(int splashMilliseconds = 1000);
 
     TFrmMain *mainWindow() const { return m_main.get(); }
+    const AppState &state() const { return m_state; }
 
 private:
     Prompt &m_prompt;
     AppState m_state;
     TDMData m_data;
+    std::unique_ptr<WindowContext> m_context;
     std::unique_ptr<TFrmStartup> m_startup;
     std::unique_ptr<TFrmMain> m_main;
 };
