@@ -1,3 +1,4 @@
+#include "support/ModalSteps.h"
 #include "support/ScriptedPrompt.h"
 
 #include "core/app/AppState.h"
@@ -30,6 +31,7 @@
 using namespace Qt::StringLiterals;
 using namespace tarvo;
 using namespace tarvo::gui;
+using tarvo::test::onNextModal;
 
 namespace {
 
@@ -54,19 +56,6 @@ void pressEnterThroughDialogs(bool *done)
         if (QApplication::activeModalWidget() && QApplication::focusWidget())
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         pressEnterThroughDialogs(done);
-    });
-}
-
-// Runs the steps on the next modal dialog as soon as it is up.
-void onNextModal(std::function<void(QWidget *)> steps)
-{
-    QTimer::singleShot(20, [steps] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal) {
-            onNextModal(steps);
-            return;
-        }
-        steps(modal);
     });
 }
 
