@@ -5,6 +5,7 @@
 #include "core/framework/Lookups.h"
 #include "core/framework/RecordActions.h"
 #include "support/Printers.h"
+#include "support/RealInputCodes.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TestDatabase.h"
 
@@ -20,29 +21,6 @@ QString sourceFile(const QString &path)
 {
     return QDir(QStringLiteral(TARVO_SOURCE_DIR)).filePath(path);
 }
-
-// Points the program folder at the delivered character table for one test.
-class RealInputCodes
-{
-public:
-    RealInputCodes()
-        : m_had(qEnvironmentVariableIsSet("TARVO_HOME"))
-        , m_old(qgetenv("TARVO_HOME"))
-    {
-        qputenv("TARVO_HOME", QFile::encodeName(sourceFile(u"resources"_s)));
-    }
-    ~RealInputCodes()
-    {
-        if (m_had)
-            qputenv("TARVO_HOME", m_old);
-        else
-            qunsetenv("TARVO_HOME");
-    }
-
-private:
-    bool m_had;
-    QByteArray m_old;
-};
 
 class PublishersTest : public test::DatabaseTest
 {
@@ -109,7 +87,7 @@ TEST_F(PublishersTest, deliveredWithPrefixesAndTheirInputCodes)
 
 TEST_F(PublishersTest, savingComputesTheInputCodesOfTheName)
 {
-    RealInputCodes real;
+    test::RealInputCodes real;
     EditRecord publisher(db(), u"Bookpub"_s);
     publisher.append(u"Code"_s);
     publisher.setValue(u"Code"_s, u"海天出版社"_s);

@@ -3,6 +3,7 @@
 #include "core/framework/EditRecord.h"
 #include "core/framework/RecordActions.h"
 #include "support/Printers.h"
+#include "support/RealInputCodes.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TestDatabase.h"
 
@@ -14,29 +15,6 @@ using namespace Qt::StringLiterals;
 using namespace tarvo;
 
 namespace {
-
-// Points the program folder at the delivered character table for one test.
-class RealInputCodes
-{
-public:
-    RealInputCodes()
-        : m_had(qEnvironmentVariableIsSet("TARVO_HOME"))
-        , m_old(qgetenv("TARVO_HOME"))
-    {
-        qputenv("TARVO_HOME", QFile::encodeName(QDir(QStringLiteral(TARVO_SOURCE_DIR)).filePath(u"resources"_s)));
-    }
-    ~RealInputCodes()
-    {
-        if (m_had)
-            qputenv("TARVO_HOME", m_old);
-        else
-            qunsetenv("TARVO_HOME");
-    }
-
-private:
-    bool m_had;
-    QByteArray m_old;
-};
 
 class ReadersTest : public test::DatabaseTest
 {
@@ -98,7 +76,7 @@ protected:
         return db().scalar(u"select count(*) from ReaderInfo where Code = ?"_s, {code}).toInt();
     }
 
-    RealInputCodes inputCodes;
+    test::RealInputCodes inputCodes;
     test::ScriptedPrompt prompt;
 };
 
