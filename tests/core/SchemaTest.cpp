@@ -241,4 +241,14 @@ TEST_F(SchemaTest, oneOpenLoanPerCopy)
     }
 }
 
+// Two desks adding a class under one parent cannot both take the next key.
+TEST_F(SchemaTest, oneClassPerKey)
+{
+    const QString key = db().scalar(u"select sKey from Type where SortCode = 'I2'"_s).toString();
+    ASSERT_FALSE(key.isEmpty());
+    EXPECT_THROW(db().exec(u"insert into Type (sKey, ParentKey, SortCode, SortName) values (?, '00', 'X9', '重复')"_s,
+                           {key}),
+                 DbError);
+}
+
 } // namespace

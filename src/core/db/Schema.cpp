@@ -171,7 +171,9 @@ QList<IndexDef> makeIndexes()
                                   u"Department"_s})
         x << index(u"ReaderInfo"_s, {column});
     x << index(u"ReaderType"_s, {u"Code"_s});
-    x << index(u"Type"_s, {u"sKey"_s}) << index(u"Type"_s, {u"ParentKey"_s}) << index(u"Type"_s, {u"SortCode"_s});
+    // A class key names one class, however many desks add classes at once.
+    x << IndexDef{u"Type"_s, {u"sKey"_s}, true, {}};
+    x << index(u"Type"_s, {u"ParentKey"_s}) << index(u"Type"_s, {u"SortCode"_s});
     x << index(u"Bookpub"_s, {u"Code"_s}) << index(u"Bookpub"_s, {u"Isbn"_s});
     for (const QString &table : {u"BookShort"_s, u"Magzorder"_s})
         x << index(table, {u"Code"_s}) << index(table, {u"Name"_s}) << index(table, {u"BookIsbn"_s});
