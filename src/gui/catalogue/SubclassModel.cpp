@@ -1,5 +1,7 @@
 #include "SubclassModel.h"
 
+#include "gui/controls/GridModel.h"
+
 using namespace Qt::StringLiterals;
 
 namespace tarvo::gui {
@@ -78,16 +80,7 @@ QVariant SubclassModel::data(const QModelIndex &index, int role) const
 
 QVariant SubclassModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    // The row header is only the grid's narrow row marker.
-    if (orientation == Qt::Vertical)
-        return role == Qt::DisplayRole ? QVariant(QString()) : QVariant();
-    if (section < 0 || section >= m_columns.size())
-        return {};
-    if (role == Qt::DisplayRole)
-        return m_columns.at(section).title;
-    if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(Qt::AlignCenter);
-    return {};
+    return GridModel::columnHeader(m_columns, section, orientation, role);
 }
 
 Qt::ItemFlags SubclassModel::flags(const QModelIndex &index) const

@@ -109,13 +109,19 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    return columnHeader(m_columns, section, orientation, role);
+}
+
+QVariant GridModel::columnHeader(const QList<GridColumn> &columns, int section, Qt::Orientation orientation,
+                                 int role)
+{
     // Rows carry no numbers: the narrow row header only marks the current row.
     if (orientation == Qt::Vertical)
+        return role == Qt::DisplayRole ? QVariant(QString()) : QVariant();
+    if (section < 0 || section >= columns.size())
         return {};
-    if (section < 0 || section >= m_columns.size())
-        return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
-        return m_columns.at(section).title.isEmpty() ? m_columns.at(section).field : m_columns.at(section).title;
+        return columns.at(section).title.isEmpty() ? columns.at(section).field : columns.at(section).title;
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignCenter);
     return {};

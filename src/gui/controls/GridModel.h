@@ -36,6 +36,10 @@ public:
     int sourceColumn(int column) const;
 
     static QString displayText(const QVariant &value);
+    // The header of grid columns as every grid of the system shows it: centred titles
+    // (the field when a column has none), and no row numbers, only the row marker.
+    static QVariant columnHeader(const QList<GridColumn> &columns, int section, Qt::Orientation orientation,
+                                 int role);
 
 private:
     const GridRows *m_rows = nullptr;

@@ -58,6 +58,22 @@ protected:
     void Requery(const QString &field = QString(), const QVariant &value = QVariant());
     // The value of a field in the current row.
     QVariant CurrentValue(const QString &field) const;
+    // Shows the list's edit dialog for a new record (1) or the current row (2), then
+    // returns to the record the dialog saved last (its SavedCode), or to the row it was on.
+    template <class Dialog> void RunEditDialog(int editMode, const QString &keyField)
+    {
+        CurrentKey = CurrentValue(keyField).toString();
+        Dialog dialog(context(), this);
+        dialog.EditMode = editMode;
+        if (editMode == 2) {
+            dialog.KeyField = keyField;
+            dialog.KeyValue = CurrentKey;
+        }
+        dialog.exec();
+        if (!dialog.SavedCode.isEmpty())
+            CurrentKey = dialog.SavedCode;
+        Requery(keyField, CurrentKey);
+    }
 
     virtual void BtAddClick();
     virtual void BtEditClick();

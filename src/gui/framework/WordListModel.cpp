@@ -1,5 +1,7 @@
 #include "WordListModel.h"
 
+#include "gui/controls/GridModel.h"
+
 namespace tarvo::gui {
 
 WordListModel::WordListModel(WordList &words, QObject *parent)
@@ -53,16 +55,7 @@ QVariant WordListModel::data(const QModelIndex &index, int role) const
 
 QVariant WordListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    // The row header is only the grid's narrow row marker.
-    if (orientation == Qt::Vertical)
-        return role == Qt::DisplayRole ? QVariant(QString()) : QVariant();
-    if (section < 0 || section >= m_columns.size())
-        return {};
-    if (role == Qt::DisplayRole)
-        return m_columns.at(section).title;
-    if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(Qt::AlignCenter);
-    return {};
+    return GridModel::columnHeader(m_columns, section, orientation, role);
 }
 
 Qt::ItemFlags WordListModel::flags(const QModelIndex &index) const

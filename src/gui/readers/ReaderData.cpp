@@ -112,17 +112,7 @@ void TFrmReaderData::BtFindClick()
 
 void TFrmReaderData::RunEditor(int editMode)
 {
-    CurrentKey = CurrentValue(u"Code"_s).toString();
-    TFrmReaderDataEdit dialog(context(), this);
-    dialog.EditMode = editMode;
-    if (editMode == 2) {
-        dialog.KeyField = u"Code"_s;
-        dialog.KeyValue = CurrentKey;
-    }
-    dialog.exec();
-    if (!dialog.SavedCode.isEmpty())
-        CurrentKey = dialog.SavedCode;
-    Requery(u"Code"_s, CurrentKey);
+    RunEditDialog<TFrmReaderDataEdit>(editMode, u"Code"_s);
     ShowCount();
 }
 

@@ -47,17 +47,7 @@ bool TFrmReaderTypeData::CheckDelete()
 
 void TFrmReaderTypeData::RunEditor(int editMode)
 {
-    CurrentKey = CurrentValue(u"Code"_s).toString();
-    TFrmReaderTypeDataEdit dialog(context(), this);
-    dialog.EditMode = editMode;
-    if (editMode == 2) {
-        dialog.KeyField = u"Code"_s;
-        dialog.KeyValue = CurrentKey;
-    }
-    dialog.exec();
-    if (!dialog.SavedCode.isEmpty())
-        CurrentKey = dialog.SavedCode;
-    Requery(u"Code"_s, CurrentKey);
+    RunEditDialog<TFrmReaderTypeDataEdit>(editMode, u"Code"_s);
 }
 
 void TFrmReaderTypeData::BtAddClick()
