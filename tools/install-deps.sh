@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libxlsxwriter-dev libminizip-dev libzint-dev libyaz-dev libshp-dev libsodium-dev
   fonts-noto-cjk postgresql sqlite3
-  xvfb xdotool imagemagick poppler-utils
+  xvfb xdotool imagemagick poppler-utils zbar-tools
 )
 
 missing=()

@@ -1,12 +1,12 @@
 #include "ListTemplate.h"
 
+#include "TemplateJson.h"
+
 #include <QFile>
 #include <QFontDatabase>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QSaveFile>
-#include <QSizeF>
 
 using namespace Qt::StringLiterals;
 
@@ -38,99 +38,6 @@ QString installedFamily(const QString &wanted)
 }
 
 const QString orientationNames[] = {u"portrait"_s, u"landscape"_s};
-
-class Reader
-{
-public:
-    QString error;
-
-    bool ok() const { return error.isEmpty(); }
-    void fail(const QString &message)
-    {
-        if (error.isEmpty())
-            error = message;
-    }
-
-    QString text(const QJsonObject &o, const QString &key, const QString &fallback)
-    {
-        const QJsonValue v = o.value(key);
-        if (v.isUndefined() || v.isNull())
-            return fallback;
-        if (!v.isString())
-            fail(u"“%1”应为文字"_s.arg(key));
-        return v.toString();
-    }
-
-    double number(const QJsonObject &o, const QString &key, double fallback, double min, double max)
-    {
-        const QJsonValue v = o.value(key);
-        if (v.isUndefined() || v.isNull())
-            return fallback;
-        if (!v.isDouble() || v.toDouble() < min || v.toDouble() > max) {
-            fail(u"“%1”应为%2到%3之间的数"_s.arg(key).arg(min).arg(max));
-            return fallback;
-        }
-        return v.toDouble();
-    }
-
-    std::optional<bool> flag(const QJsonObject &o, const QString &key)
-    {
-        const QJsonValue v = o.value(key);
-        if (v.isUndefined() || v.isNull())
-            return std::nullopt;
-        if (!v.isBool())
-            fail(u"“%1”应为 true 或 false"_s.arg(key));
-        return v.toBool();
-    }
-
-    QJsonObject object(const QJsonObject &o, const QString &key)
-    {
-        const QJsonValue v = o.value(key);
-        if (!v.isUndefined() && !v.isNull() && !v.isObject())
-            fail(u"“%1”格式不对"_s.arg(key));
-        return v.toObject();
-    }
-
-    ListTemplate::Font font(const QJsonObject &fonts, const QString &key, ListTemplate::Font font)
-    {
-        const QJsonObject o = object(fonts, key);
-        font.family = text(o, u"family"_s, font.family);
-        font.size = number(o, u"size"_s, font.size, 4, 72);
-        font.bold = flag(o, u"bold"_s).value_or(font.bold);
-        return font;
-    }
-
-    QPageSize paper(const QJsonValue &v, const QPageSize &fallback)
-    {
-        if (v.isUndefined() || v.isNull())
-            return fallback;
-        if (v.isString()) {
-            for (int id = 0; id <= QPageSize::LastPageSize; ++id) {
-                const auto size = QPageSize::PageSizeId(id);
-                if (size != QPageSize::Custom && QPageSize::key(size).compare(v.toString(), Qt::CaseInsensitive) == 0)
-                    return QPageSize(size);
-            }
-            fail(u"不认识的纸张“%1”"_s.arg(v.toString()));
-            return fallback;
-        }
-        const QJsonObject o = v.toObject();
-        const double width = number(o, u"width"_s, 0, 20, 2000);
-        const double height = number(o, u"height"_s, 0, 20, 5000);
-        if (!v.isObject() || width <= 0 || height <= 0) {
-            fail(u"纸张应为纸张名称，或以毫米计的宽度和高度"_s);
-            return fallback;
-        }
-        return QPageSize(QSizeF(width, height), QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
-    }
-};
-
-QJsonObject fontJson(const ListTemplate::Font &font)
-{
-    QJsonObject o{{u"family"_s, font.family}, {u"size"_s, font.size}};
-    if (font.bold)
-        o.insert(u"bold"_s, true);
-    return o;
-}
 
 } // namespace
 
@@ -175,18 +82,10 @@ std::optional<ListTemplate> ListTemplate::load(const QString &path, QString *err
 
 std::optional<ListTemplate> ListTemplate::fromJson(const QByteArray &json, QString *error)
 {
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
-    Reader in;
-    if (parseError.error != QJsonParseError::NoError)
-        in.fail(u"第%1个字符处：%2"_s.arg(parseError.offset).arg(parseError.errorString()));
-    else if (!document.isObject())
-        in.fail(u"内容不是报表模板"_s);
-    const QJsonObject root = document.object();
+    TemplateJson in;
+    const QJsonObject root = in.root(json, u"list"_s, u"清单报表"_s);
 
     ListTemplate t;
-    if (in.ok() && in.text(root, u"kind"_s, u"list"_s) != u"list")
-        in.fail(u"不是清单报表模板"_s);
     t.title = in.text(root, u"title"_s, QString());
     t.paper = in.paper(root.value(u"paper"_s), t.paper);
 
@@ -196,11 +95,7 @@ std::optional<ListTemplate> ListTemplate::fromJson(const QByteArray &json, QStri
     else if (orientation != orientationNames[0])
         in.fail(u"方向应为 portrait 或 landscape"_s);
 
-    const QJsonObject margins = in.object(root, u"margins"_s);
-    t.margins = QMarginsF(in.number(margins, u"left"_s, t.margins.left(), 0, 100),
-                          in.number(margins, u"top"_s, t.margins.top(), 0, 100),
-                          in.number(margins, u"right"_s, t.margins.right(), 0, 100),
-                          in.number(margins, u"bottom"_s, t.margins.bottom(), 0, 100));
+    t.margins = in.margins(root, u"margins"_s, t.margins);
 
     const QJsonObject fonts = in.object(root, u"fonts"_s);
     t.titleFont = in.font(fonts, u"title"_s, t.titleFont);
@@ -224,7 +119,7 @@ std::optional<ListTemplate> ListTemplate::fromJson(const QByteArray &json, QStri
 
     if (!in.ok()) {
         if (error)
-            *error = in.error;
+            *error = in.error();
         return std::nullopt;
     }
     return t;
@@ -233,20 +128,12 @@ std::optional<ListTemplate> ListTemplate::fromJson(const QByteArray &json, QStri
 QByteArray ListTemplate::toJson() const
 {
     QJsonObject root{{u"kind"_s, u"list"_s}, {u"title"_s, title}};
-    if (paper.id() != QPageSize::Custom)
-        root.insert(u"paper"_s, QPageSize::key(paper.id()));
-    else {
-        const QSizeF mm = paper.size(QPageSize::Millimeter);
-        root.insert(u"paper"_s, QJsonObject{{u"width"_s, mm.width()}, {u"height"_s, mm.height()}});
-    }
+    root.insert(u"paper"_s, TemplateJson::paperJson(paper));
     root.insert(u"orientation"_s, orientationNames[orientation == QPageLayout::Landscape ? 1 : 0]);
-    root.insert(u"margins"_s, QJsonObject{{u"left"_s, margins.left()},
-                                          {u"top"_s, margins.top()},
-                                          {u"right"_s, margins.right()},
-                                          {u"bottom"_s, margins.bottom()}});
-    root.insert(u"fonts"_s, QJsonObject{{u"title"_s, fontJson(titleFont)},
-                                        {u"header"_s, fontJson(headerFont)},
-                                        {u"body"_s, fontJson(bodyFont)}});
+    root.insert(u"margins"_s, TemplateJson::marginsJson(margins));
+    root.insert(u"fonts"_s, QJsonObject{{u"title"_s, TemplateJson::fontJson(titleFont)},
+                                        {u"header"_s, TemplateJson::fontJson(headerFont)},
+                                        {u"body"_s, TemplateJson::fontJson(bodyFont)}});
     QJsonArray list;
     for (const Column &column : columns) {
         QJsonObject o{{u"field"_s, column.field}};

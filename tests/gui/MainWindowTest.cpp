@@ -169,9 +169,9 @@ private slots:
     void aCommandWithoutItsWindowStaysDisabled()
     {
         startMain(mainCommands());
-        QVERIFY(!m_main->menu()->action(u"NBookData"_s)->isEnabled());
+        QVERIFY(!m_main->menu()->action(u"NMagzData"_s)->isEnabled());
         QVERIFY(m_main->menu()->action(u"NRightSet"_s)->isEnabled());
-        QCOMPARE(m_main->menu()->action(u"NBookData"_s)->shortcut(), QKeySequence(u"Ctrl+F2"_s));
+        QCOMPARE(m_main->menu()->action(u"NMagzData"_s)->shortcut(), QKeySequence(u"Ctrl+F3"_s));
     }
 
     void aChildWindowIsOpenedOnceAndClosesWithItsFrame()

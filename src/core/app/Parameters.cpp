@@ -51,6 +51,27 @@ void save(Database &db, const AcctInfoRow &row)
              row.PerFine1, row.InDay, row.Id});
 }
 
+QString defaultCardRules()
+{
+    return QStringList{u"1、此证仅限个人使用，不得转于他人使"_s, u"用，一经发现立即没收。"_s,
+                       u"2、此证仅作借阅凭证，不具有其它功能。"_s, u"3、此证遗失请立即挂失，否则一切后果自"_s,
+                       u"负。"_s}
+        .join(u'\n');
+}
+
+QString cardRules(Database &db)
+{
+    const QVariant stored = db.scalar(u"select Rcardmemo from AcctInfo order by Id"_s + db.dialect().limitClause(1));
+    return stored.isNull() ? defaultCardRules() : stored.toString();
+}
+
+void saveCardRules(Database &db, const QString &rules)
+{
+    const qint64 id = loadOrCreate(db).Id;
+    // An emptied box is kept empty: only a row that never had rules gets the designed ones.
+    db.exec(u"update AcctInfo set Rcardmemo = ? where Id = ?"_s, {rules.isNull() ? u""_s : rules, id});
+}
+
 SysParams toSysParams(const AcctInfoRow &row)
 {
     return {row.CorpName, row.PerFine, row.PerFine1, row.IfFine, row.IfExcced, row.Ifrepeat, row.InDay};

@@ -34,6 +34,12 @@ void save(Database &db, const AcctInfoRow &row);
 // The part of the row the rest of the run works with.
 SysParams toSysParams(const AcctInfoRow &row);
 
+// The rules of use printed on the back of reader cards (AcctInfo.Rcardmemo), one
+// rule after another on their lines. The three designed rules until some are stored.
+QString cardRules(Database &db);
+void saveCardRules(Database &db, const QString &rules);
+QString defaultCardRules();
+
 } // namespace Parameters
 
 } // namespace tarvo

@@ -20,6 +20,18 @@ const QList<WordList::Table> &WordList::bookTables()
     return tables;
 }
 
+QStringList WordList::words(Database &db, const QString &table)
+{
+    const TableDef *def = Schema::table(table);
+    if (!def || !def->column(u"Code"_s))
+        return {};
+    QStringList words;
+    const ResultSet rs = db.query(u"select Code from "_s + def->name + u" where Code is not null order by Code"_s);
+    for (qsizetype r = 0; r < rs.count(); ++r)
+        words << rs.at(r, 0).toString();
+    return words;
+}
+
 bool WordList::open(const QString &table)
 {
     // Only a table of the schema with a Code column: its name goes into the statement.

@@ -26,6 +26,9 @@ public:
     };
     // The word lists behind the book and magazine editors, in the order of their buttons.
     static const QList<Table> &bookTables();
+    // The words of a word table, for the drop-downs of the editors; nothing for a
+    // table that is no word table of the schema.
+    static QStringList words(Database &db, const QString &table);
 
     // A grid follows every change of the rows through the listener.
     class Listener

@@ -160,7 +160,10 @@ QList<IndexDef> makeIndexes()
                                       u"BookIsbn"_s, u"IsOut"_s, u"RegDate"_s})
             x << index(table, {column});
     }
-    x << index(u"BookInfoPre"_s, {u"BookIsbn"_s}) << index(u"BookInfoPre"_s, {u"Name"_s});
+    x << index(u"BookInfoPre"_s, {u"BookIsbn"_s}) << index(u"BookInfoPre"_s, {u"Name"_s})
+      << index(u"BookInfoPre"_s, {u"SortCode"_s});
+    // The call number a quick search names, and the publisher a search or a delete asks for.
+    x << index(u"BookInfo"_s, {u"Scode"_s}) << index(u"BookInfo"_s, {u"Publisher"_s});
     for (const QString &table : {u"BorrowInfo"_s, u"BorrowInfo1"_s}) {
         x << index(table, {u"Code"_s, u"State"_s}) << index(table, {u"Rcode"_s, u"State"_s})
           << index(table, {u"State"_s, u"ReturnDate"_s}) << index(table, {u"BorrowDate"_s});

@@ -19,6 +19,7 @@ struct GridColumn
     int width = 80; // pixels
     ValueKind kind = ValueKind::Text;
     bool footerSum = false;
+    bool centred = false; // short state words read best centred
 };
 
 // The rows of a grid, in the order shown, read one value at a time so that a very

@@ -8,6 +8,8 @@ namespace tarvo {
 
 ResultSet Lookup::open()
 {
+    if (!m_definition.openAll)
+        return narrow(-1, {});
     return m_db.query(m_definition.select + u" order by "_s + m_definition.order);
 }
 

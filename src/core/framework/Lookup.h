@@ -29,6 +29,9 @@ struct LookupDefinition
     QList<LookupMode> modes; // none: a plain pick list without a search bar
     bool presetSearch = false;
     bool canAdd = false;
+    // A table too large to list whole (the copies of a library) opens with its first
+    // rows only, as an empty search would list them.
+    bool openAll = true;
 };
 
 // The rows of a lookup: all of them at open, the first few that match as the

@@ -11,6 +11,13 @@ GridColumn column(const QString &field, const QString &title, int width)
     return {field, title, width, ValueKind::Text, false};
 }
 
+GridColumn centred(const QString &field, const QString &title, int width)
+{
+    GridColumn c = column(field, title, width);
+    c.centred = true;
+    return c;
+}
+
 // A name, or the pinyin, wubi or stroke initials stored beside it.
 SqlCondition nameOrInitials(const QString &prefix, const QString &text)
 {
@@ -66,6 +73,26 @@ LookupDefinition publisher()
                                                  SqlCondition().contains(u"Wbh"_s, t)});
                 }}};
     d.canAdd = true;
+    return d;
+}
+
+LookupDefinition book()
+{
+    LookupDefinition d;
+    d.caption = u"选择图书"_s;
+    d.select = u"select a.Code, a.Name, a.SortCode, a.IsOut, a.IsLimit, b.ReturnDate from BookInfo a"
+               " left join (select Code, ReturnDate from BorrowInfo where State = '未还') b on a.Code = b.Code"_s;
+    d.order = u"a.Code"_s;
+    d.columns = {centred(u"IsOut"_s, u"状态"_s, 50),        column(u"Code"_s, u"编号"_s, 90),
+                 column(u"Name"_s, u"中文名称"_s, 180),     column(u"SortCode"_s, u"分类号"_s, 70),
+                 column(u"ReturnDate"_s, u"应还日"_s, 80), column(u"IsLimit"_s, u"限制否"_s, 50)};
+    d.modes = {
+        {u"按编码查找"_s, u"Code"_s, [](const QString &t) { return SqlCondition().beginsWith(u"a.Code"_s, t); }},
+        {u"按中文名称"_s, u"Name"_s, [](const QString &t) { return nameOrInitials(u"a."_s, t); }},
+        {u"按类别查找"_s, u"SortCode"_s, [](const QString &t) { return SqlCondition().contains(u"a.SortCode"_s, t); }},
+    };
+    d.presetSearch = true;
+    d.openAll = false;
     return d;
 }
 

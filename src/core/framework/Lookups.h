@@ -10,5 +10,8 @@ LookupDefinition supplier();
 LookupDefinition reader();
 // 选择出版社: publishers by any part of the name or of its initials, with a way to add one.
 LookupDefinition publisher();
+// 选择图书: copies by number, by title or its initials, or by class, with the due
+// date of an open loan.
+LookupDefinition book();
 
 } // namespace tarvo::Lookups

@@ -181,11 +181,7 @@ DeleteResult DeleteReader(Database &db, Prompt &prompt, const QString &code)
 
 QStringList departments(Database &db)
 {
-    QStringList words;
-    const ResultSet rs = db.query(u"select Code from Readerdept where Code is not null order by Code"_s);
-    for (qsizetype r = 0; r < rs.count(); ++r)
-        words << rs.at(r, 0).toString();
-    return words;
+    return WordList::words(db, u"Readerdept"_s);
 }
 
 const QList<WordList::Table> &wordTables()

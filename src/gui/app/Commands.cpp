@@ -7,6 +7,8 @@
 #include "Parameter.h"
 #include "RightSet.h"
 #include "ShortCut.h"
+#include "gui/catalogue/BookData.h"
+#include "gui/catalogue/BookPreData.h"
 #include "gui/catalogue/BookPubData.h"
 #include "gui/catalogue/FirstData.h"
 #include "gui/catalogue/SortSet.h"
@@ -53,8 +55,8 @@ QList<Command> mainCommands()
         {u"NSortSet"_s,          kBasic, {}, u"图书分类"_s,     1,  {}, showModal<TFrmSortSet>},
         {u"NFirstData"_s,        kBasic, {}, u"图书词库"_s,     2,  {}, openChild<TFrmFirstData>},
         {u"NBookPubData"_s,      kBasic, {}, u"出版社设置"_s,   -1, {}, openChild<TFrmBookPubData>},
-        {u"NBookPreData"_s,      kBasic, {}, u"图书预编"_s,     34, {}, {}, true},
-        {u"NBookData"_s,         kBasic, {}, u"图书编目"_s,     0,  ctrl(Qt::Key_F2), {}},
+        {u"NBookPreData"_s,      kBasic, {}, u"图书预编"_s,     34, {}, openChild<TFrmBookPreData>, true},
+        {u"NBookData"_s,         kBasic, {}, u"图书编目"_s,     0,  ctrl(Qt::Key_F2), openChild<TFrmBookData>},
         {u"NBookShortData"_s,    kBasic, {}, u"图书征订"_s,     7,  {}, {}},
         {u"NBookRejectData"_s,   kBasic, {}, u"图书报废"_s,     6,  {}, {}},
         {u"NMagzData"_s,         kBasic, {}, u"期刊编目"_s,     23, ctrl(Qt::Key_F3), {}, true},

@@ -98,6 +98,8 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return displayText(value);
     case Qt::TextAlignmentRole: {
+        if (m_columns.at(index.column()).centred)
+            return QVariant::fromValue(Qt::AlignCenter);
         const bool number = value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Int
             || value.typeId() == QMetaType::LongLong;
         return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));

@@ -1,5 +1,6 @@
 #include "ReaderData.h"
 
+#include "PrintReaderCard.h"
 #include "ReaderCond.h"
 #include "ReaderDataEdit.h"
 #include "gui/controls/DataGrid.h"
@@ -39,7 +40,6 @@ TFrmReaderData::TFrmReaderData(WindowContext &context, QWidget *parent)
     SbtFind->setAutoDefault(false);
     SBtCard->setObjectName(u"SBtCard"_s);
     SBtCard->setAutoDefault(false);
-    SBtCard->setEnabled(false); // reader cards come with the card printing
     EditQty->setObjectName(u"EditQty"_s);
     EditQty->setReadOnly(true);
     EditQty->setFocusPolicy(Qt::NoFocus);
@@ -73,6 +73,7 @@ TFrmReaderData::TFrmReaderData(WindowContext &context, QWidget *parent)
 
     connect(Editcode, &QLineEdit::returnPressed, SbtFind, &QPushButton::click);
     connect(SbtFind, &QPushButton::clicked, this, &TFrmReaderData::SbtFindClick);
+    connect(SBtCard, &QPushButton::clicked, this, &TFrmReaderData::SBtCardClick);
 }
 
 void TFrmReaderData::InitForm()
@@ -101,6 +102,13 @@ void TFrmReaderData::ShowCount()
 void TFrmReaderData::SbtFindClick()
 {
     Open(Readers::quickSearch(Editcode->text()));
+}
+
+void TFrmReaderData::SBtCardClick()
+{
+    // The list's own rows: the cards follow its search and its order, read a page at a time.
+    TFrmPrintReaderCard dialog(context(), data(), data() ? data()->fieldNames() : QStringList(), this);
+    dialog.exec();
 }
 
 void TFrmReaderData::BtFindClick()

@@ -35,6 +35,8 @@ protected:
 
 private:
     void SbtFindClick();
+    // 打印借书证 for the readers as listed and sorted now.
+    void SBtCardClick();
     void Open(const SqlCondition &condition);
     // Runs the editor and returns to the reader it saved last, else to the current one.
     void RunEditor(int editMode);

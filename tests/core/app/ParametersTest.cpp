@@ -61,6 +61,37 @@ TEST_F(ParametersTest, savedParametersAreReadBack)
     EXPECT_EQ(Parameters::loadOrCreate(db()).CorpName, u"城东图书馆"_s);
 }
 
+TEST_F(ParametersTest, cardRulesAreTheDesignedLinesUntilSomeAreStored)
+{
+    const QString designed = u"1、此证仅限个人使用，不得转于他人使\n用，一经发现立即没收。\n"
+                             "2、此证仅作借阅凭证，不具有其它功能。\n3、此证遗失请立即挂失，否则一切后果自\n负。"_s;
+    EXPECT_EQ(Parameters::cardRules(db()), designed); // no row yet
+    Parameters::loadOrCreate(db());
+    EXPECT_EQ(Parameters::cardRules(db()), designed); // a row made without rules
+}
+
+TEST_F(ParametersTest, storedCardRulesAreReadBackAndKeptBySavingTheOtherParameters)
+{
+    // The first save makes the row when the table is still empty.
+    const QString rules = u"1、凭证借书。\r\n2、爱护图书，不得在书上'涂写'或划线。\n\n3、遗失请挂失。"_s;
+    Parameters::saveCardRules(db(), rules);
+    EXPECT_EQ(db().scalar(u"select count(*) from AcctInfo"_s).toInt(), 1);
+    EXPECT_EQ(Parameters::cardRules(db()), rules);
+
+    AcctInfoRow row = Parameters::loadOrCreate(db());
+    EXPECT_EQ(row.CorpName, u"塔沃图书馆管理系统7"_s);
+    row.CorpName = u"城东图书馆"_s;
+    row.InDay = 20;
+    Parameters::save(db(), row);
+    EXPECT_EQ(Parameters::cardRules(db()), rules);
+    EXPECT_EQ(Parameters::loadOrCreate(db()).CorpName, u"城东图书馆"_s);
+
+    // Rules the operator has emptied stay empty.
+    Parameters::saveCardRules(db(), QString());
+    EXPECT_TRUE(Parameters::cardRules(db()).isEmpty());
+    EXPECT_EQ(db().scalar(u"select count(*) from AcctInfo"_s).toInt(), 1);
+}
+
 TEST(BusinessDateTest, statusLineNamesTheDayAndItsWeekday)
 {
     EXPECT_EQ(BusinessDate::statusLine(QDate(2024, 5, 6)), u"今天是 2024年5月6日  星期一"_s);
