@@ -52,7 +52,7 @@ void BM_BookQuickSearch(benchmark::State &state)
         const QString text =
             state.range(0) == 0 ? bench::copyCode(random.bounded(1'000'000)) : initialsOfSomeCopy(random);
         state.ResumeTiming();
-        auto rows = open(Books::list(BookTable::Catalogue, Books::quickSearch(BookTable::Catalogue, text, {})));
+        auto rows = open(Books::list(BookTable::Catalogue, Books::quickSearch(Engine::SQLite, BookTable::Catalogue, text, {})));
         state.counters["rows"] = double(rows->count());
     }
 }
@@ -61,7 +61,7 @@ BENCHMARK(BM_BookQuickSearch)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->It
 // Each keystroke of the book lookup: by number, then by title or initials.
 void BM_BookLookupKeystroke(benchmark::State &state)
 {
-    Lookup lookup(bench::largeLibrary(), Lookups::book());
+    Lookup lookup(bench::largeLibrary(), Lookups::book(Engine::SQLite));
     QRandomGenerator random(5);
     for (auto _ : state) {
         state.PauseTiming();

@@ -57,17 +57,14 @@ bool checkClass(Database &db, Prompt &prompt, const QString &sortCode)
 
 QString nextSortNum(Database &db, BookTable table, const QString &sortCode)
 {
-    const ResultSet numbers =
-        db.query(u"select SortNum from "_s + tableName(table) + u" where SortCode = ? and SortNum is not null"_s,
-                 {sortCode});
-    qint64 largest = 0;
-    for (qsizetype r = 0; r < numbers.count(); ++r) {
-        bool ok = false;
-        const qint64 n = numbers.at(r, 0).toString().trimmed().toLongLong(&ok);
-        if (ok && n > largest)
-            largest = n;
-    }
-    return QString::number(largest + 1);
+    // Numbers that are digits only count; anything else a person typed is passed over.
+    const QString number = db.engine() == Engine::SQLite
+        ? u"case when trim(SortNum) <> '' and trim(SortNum) not glob '*[^0-9]*' then cast(trim(SortNum) as integer) end"_s
+        : u"case when trim(SortNum) ~ '^[0-9]+$' then cast(trim(SortNum) as numeric) end"_s;
+    const QVariant largest = db.scalar(u"select max("_s + number + u") from "_s + tableName(table)
+                                           + u" where SortCode = ? and SortNum is not null"_s,
+                                       {sortCode});
+    return QString::number((largest.isNull() ? 0 : largest.toLongLong()) + 1);
 }
 
 void numberCopy(Database &db, BookTable table, EditRecord &record)

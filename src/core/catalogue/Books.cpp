@@ -48,27 +48,44 @@ ListQuery list(BookTable table, const SqlCondition &condition)
 
 ListQuery initialList(BookTable table)
 {
-    const QString name = tableName(table);
     // The Ids of the first 1000 rows, as a range the Id index answers at once.
-    return {u"select * from "_s + name + u" where Id <= (select max(Id) from (select Id from "_s + name
-                + u" order by Id limit 1000) f)"_s,
+    return {u"select * from %1 where Id <= (select max(Id) from (select Id from %1 order by Id limit 1000) f)"_s.arg(
+                tableName(table)),
             {},
             u"Id"_s};
 }
 
-SqlCondition quickSearch(BookTable table, const QString &codeOrName, const QString &sortCode)
+SqlCondition quickSearch(Engine engine, BookTable table, const QString &codeOrName, const QString &sortCode)
 {
     const QString text = codeOrName.trimmed();
     if (!text.isEmpty()) {
         QList<SqlCondition> alternatives;
         if (table == BookTable::Catalogue)
-            alternatives << SqlCondition().contains(u"Code"_s, text);
-        alternatives << SqlCondition().contains(u"Name"_s, text) << SqlCondition().equals(u"Scode"_s, text)
+            alternatives << copyTextContains(engine, {}, {u"Code"_s, u"Name"_s}, text);
+        else
+            alternatives << SqlCondition().contains(u"Name"_s, text);
+        alternatives << SqlCondition().equals(u"Scode"_s, text)
                      << SqlCondition().beginsWith(u"Py"_s, text) << SqlCondition().beginsWith(u"Wb"_s, text)
                      << SqlCondition().beginsWith(u"Wbh"_s, text);
         return SqlCondition().anyOf(alternatives);
     }
     return SqlCondition().contains(u"SortCode"_s, sortCode.trimmed());
+}
+
+SqlCondition copyTextContains(Engine engine, const QString &prefix, const QStringList &fields, const QString &text)
+{
+    if (text.isEmpty())
+        return {};
+    if (engine != Engine::SQLite || text.size() < 3) {
+        QList<SqlCondition> alternatives;
+        for (const QString &field : fields)
+            alternatives << SqlCondition().contains(prefix + field, text);
+        return SqlCondition().anyOf(alternatives);
+    }
+    QString phrase = text;
+    phrase.replace(u'"', u"\"\""_s);
+    return SqlCondition(prefix + u"Id in (select rowid from BookInfoText where BookInfoText match ?)"_s,
+                        {QString(u'{' + fields.join(u' ') + u"} : \""_s + phrase + u'"')});
 }
 
 SqlCondition searchCondition(const SearchInput &in, const QDate &businessDate, int newBookDays)

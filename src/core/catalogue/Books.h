@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BookTable.h"
+#include "core/db/ConnectionTarget.h"
 #include "core/framework/SqlCondition.h"
 
 #include <QDate>
@@ -29,8 +30,15 @@ ListQuery initialList(BookTable table);
 
 // The quick search: "编号/名称" (a copy's number or title contains the text, the call
 // number is the text, or an input code of the title begins with it), else "分类号"
-// (the class number contains the text). The pre-catalogue has no numbers.
-SqlCondition quickSearch(BookTable table, const QString &codeOrName, const QString &sortCode);
+// (the class number contains the text). The pre-catalogue has no numbers. On SQLite
+// the catalogue's numbers and titles are searched through their trigram index.
+SqlCondition quickSearch(Engine engine, BookTable table, const QString &codeOrName, const QString &sortCode);
+
+// A copy's number or title (fields, of "Code" and "Name") contains the text; prefix
+// names the table in a join ("a."). On SQLite, from three characters on, through the
+// trigram index of numbers and titles, which matches text anywhere and, like the
+// columns, without regard to letter case.
+SqlCondition copyTextContains(Engine engine, const QString &prefix, const QStringList &fields, const QString &text);
 
 // The boxes of the search dialog; every one filled restricts the result.
 struct SearchInput

@@ -1,5 +1,7 @@
 #include "Database.h"
 
+#include "Schema.h"
+
 #include "DbError.h"
 #include "PgUri.h"
 
@@ -44,6 +46,8 @@ void Database::open(const ConnectionTarget &target, OpenMode mode)
             openPostgres();
         if (mode != OpenMode::Create)
             checkLibraryTables();
+        if (mode == OpenMode::Library)
+            Schema::ensureTitleSearch(*this);
     } catch (...) {
         close();
         throw;

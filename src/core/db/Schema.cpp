@@ -1,5 +1,8 @@
 #include "Schema.h"
 
+#include "Database.h"
+#include "Transaction.h"
+
 using namespace Qt::StringLiterals;
 
 namespace tarvo {
@@ -156,12 +159,14 @@ QList<IndexDef> makeIndexes()
 {
     QList<IndexDef> x;
     for (const QString &table : {u"BookInfo"_s, u"MagzInfo"_s}) {
-        for (const QString &column : {u"Code"_s, u"SortCode"_s, u"Name"_s, u"Py"_s, u"Wb"_s, u"Wbh"_s,
-                                      u"BookIsbn"_s, u"IsOut"_s, u"RegDate"_s})
+        for (const QString &column : {u"Code"_s, u"Name"_s, u"Py"_s, u"Wb"_s, u"Wbh"_s, u"BookIsbn"_s,
+                                      u"IsOut"_s, u"RegDate"_s})
             x << index(table, {column});
     }
-    x << index(u"BookInfoPre"_s, {u"BookIsbn"_s}) << index(u"BookInfoPre"_s, {u"Name"_s})
-      << index(u"BookInfoPre"_s, {u"SortCode"_s});
+    // A class's copies with their numbers within it: numbering a new copy reads the index alone.
+    for (const QString &table : {u"BookInfo"_s, u"MagzInfo"_s, u"BookInfoPre"_s})
+        x << index(table, {u"SortCode"_s, u"SortNum"_s});
+    x << index(u"BookInfoPre"_s, {u"BookIsbn"_s}) << index(u"BookInfoPre"_s, {u"Name"_s});
     // The call number a quick search names, and the publisher a search or a delete asks for.
     x << index(u"BookInfo"_s, {u"Scode"_s}) << index(u"BookInfo"_s, {u"Publisher"_s});
     for (const QString &table : {u"BorrowInfo"_s, u"BorrowInfo1"_s}) {
@@ -294,7 +299,34 @@ QStringList createStatements(const Dialect &dialect)
     }
     for (const ViewDef &view : views())
         statements << u"CREATE VIEW "_s + view.name + u" AS "_s + view.select;
-    return statements;
+    return statements + titleSearchStatements(dialect);
+}
+
+QStringList titleSearchStatements(const Dialect &dialect)
+{
+    if (dialect.engine() != Engine::SQLite)
+        return {};
+    const QString add = u"INSERT INTO BookInfoText(rowid, Code, Name) VALUES (new.Id, new.Code, new.Name);"_s;
+    const QString remove =
+        u"INSERT INTO BookInfoText(BookInfoText, rowid, Code, Name) VALUES ('delete', old.Id, old.Code, old.Name);"_s;
+    return {u"CREATE VIRTUAL TABLE IF NOT EXISTS BookInfoText USING fts5(Code, Name, content='BookInfo', "
+            "content_rowid='Id', tokenize='trigram')"_s,
+            u"CREATE TRIGGER IF NOT EXISTS BookInfoText_ai AFTER INSERT ON BookInfo BEGIN "_s + add + u" END"_s,
+            u"CREATE TRIGGER IF NOT EXISTS BookInfoText_ad AFTER DELETE ON BookInfo BEGIN "_s + remove + u" END"_s,
+            u"CREATE TRIGGER IF NOT EXISTS BookInfoText_au AFTER UPDATE OF Code, Name ON BookInfo BEGIN "_s + remove
+                + u' ' + add + u" END"_s};
+}
+
+void ensureTitleSearch(Database &db)
+{
+    if (db.engine() != Engine::SQLite
+        || !db.scalar(u"select 1 from sqlite_master where name = 'BookInfoText'"_s).isNull())
+        return;
+    Transaction transaction(db);
+    for (const QString &statement : titleSearchStatements(db.dialect()))
+        db.execDirect(statement);
+    db.execDirect(u"INSERT INTO BookInfoText(BookInfoText) VALUES ('rebuild')"_s);
+    transaction.commit();
 }
 
 } // namespace Schema

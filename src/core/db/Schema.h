@@ -8,6 +8,8 @@
 
 namespace tarvo {
 
+class Database;
+
 struct ColumnDef
 {
     QString name;
@@ -46,6 +48,13 @@ const TableDef *table(QStringView name);
 
 // CREATE statements for every table, index and view, in order, for one engine.
 QStringList createStatements(const Dialect &dialect);
+
+// SQLite keeps a trigram index of the copies' numbers and titles (BookInfoText,
+// kept by triggers), so that "contains" searches of the catalogue use an index
+// instead of reading a million rows. The statements are idempotent; PostgreSQL has none.
+QStringList titleSearchStatements(const Dialect &dialect);
+// The trigram index of a library file made before it existed: made and filled once.
+void ensureTitleSearch(Database &db);
 QString indexName(const IndexDef &index);
 } // namespace Schema
 

@@ -1,5 +1,7 @@
 #include "Lookups.h"
 
+#include "core/catalogue/Books.h"
+
 using namespace Qt::StringLiterals;
 
 namespace tarvo::Lookups {
@@ -76,7 +78,7 @@ LookupDefinition publisher()
     return d;
 }
 
-LookupDefinition book()
+LookupDefinition book(Engine engine)
 {
     LookupDefinition d;
     d.caption = u"选择图书"_s;
@@ -88,7 +90,13 @@ LookupDefinition book()
                  column(u"ReturnDate"_s, u"应还日"_s, 80), column(u"IsLimit"_s, u"限制否"_s, 50)};
     d.modes = {
         {u"按编码查找"_s, u"Code"_s, [](const QString &t) { return SqlCondition().beginsWith(u"a.Code"_s, t); }},
-        {u"按中文名称"_s, u"Name"_s, [](const QString &t) { return nameOrInitials(u"a."_s, t); }},
+        {u"按中文名称"_s, u"Name"_s,
+         [engine](const QString &t) {
+             return SqlCondition().anyOf({Books::copyTextContains(engine, u"a."_s, {u"Name"_s}, t),
+                                          SqlCondition().beginsWith(u"a.Py"_s, t),
+                                          SqlCondition().beginsWith(u"a.Wb"_s, t),
+                                          SqlCondition().beginsWith(u"a.Wbh"_s, t)});
+         }},
         {u"按类别查找"_s, u"SortCode"_s, [](const QString &t) { return SqlCondition().contains(u"a.SortCode"_s, t); }},
     };
     d.presetSearch = true;

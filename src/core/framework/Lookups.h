@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Lookup.h"
+#include "core/db/ConnectionTarget.h"
 
 namespace tarvo::Lookups {
 
@@ -12,6 +13,6 @@ LookupDefinition reader();
 LookupDefinition publisher();
 // 选择图书: copies by number, by title or its initials, or by class, with the due
 // date of an open loan.
-LookupDefinition book();
+LookupDefinition book(Engine engine);
 
 } // namespace tarvo::Lookups

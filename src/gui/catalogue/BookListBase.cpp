@@ -5,6 +5,7 @@
 #include "gui/controls/DataGrid.h"
 
 #include "core/catalogue/Books.h"
+#include "core/db/Database.h"
 #include "core/framework/PagedResult.h"
 
 #include <QEvent>
@@ -133,7 +134,7 @@ void TFrmBookListBase::ShowTotals()
 
 void TFrmBookListBase::SbtFindClick()
 {
-    Open(Books::quickSearch(m_table, Editcode->text(), EditSort->text()));
+    Open(Books::quickSearch(db().engine(), m_table, Editcode->text(), EditSort->text()));
 }
 
 void TFrmBookListBase::BtFindClick()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/db/Database.h"
 #include "core/framework/Lookups.h"
 #include "gui/framework/FindCode.h"
 
@@ -12,7 +13,7 @@ class TFrmFindBook : public TFrmFindCode
     Q_OBJECT
 public:
     explicit TFrmFindBook(WindowContext &context, QWidget *parent = nullptr)
-        : TFrmFindCode(context, Lookups::book(), parent)
+        : TFrmFindCode(context, Lookups::book(context.db.engine()), parent)
     {
         setObjectName(QStringLiteral("FrmFindBook"));
     }

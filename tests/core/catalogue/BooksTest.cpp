@@ -100,11 +100,47 @@ TEST_F(BooksTest, QuickSearchByNumberTitleCallNumberInitialsOrClass)
         {{}, u"O1"_s, {u"0199"_s, u"0200"_s}},           // class contains
         {u"0199"_s, u"K"_s, {u"0199"_s}},                // the number box wins
         {{}, {}, {u"0100"_s, u"01000"_s, u"0150"_s, u"0199"_s, u"0200"_s}},
+        {u"国历史"_s, {}, {u"0100"_s}},                   // three characters and more: the trigram index
+        {u"ZGLS"_s, {}, {u"0100"_s}},                      // without regard to case
         {u"'%"_s, {}, {}},
+        {u"a\"b*"_s, {}, {}},
+    };
+    const auto search = [this](const QString &code, const QString &sort) {
+        return found(Books::quickSearch(db().engine(), BookTable::Catalogue, code, sort));
     };
     for (const auto &c : cases)
-        EXPECT_EQ(found(Books::quickSearch(BookTable::Catalogue, c.code, c.sort)), c.expected)
-            << c.code.toStdString() << '|' << c.sort.toStdString();
+        EXPECT_EQ(search(c.code, c.sort), c.expected) << c.code.toStdString() << '|' << c.sort.toStdString();
+
+    // The index follows a new title and number, and a deleted copy.
+    EditRecord edit(db(), u"BookInfo"_s);
+    ASSERT_TRUE(edit.load(u"Code"_s, u"0150"_s));
+    edit.setValue(u"Name"_s, u"欧洲通史"_s);
+    edit.setValue(u"Code"_s, u"X0150"_s);
+    edit.post();
+    db().exec(u"delete from BookInfo where Code = '0100'"_s);
+    EXPECT_EQ(search(u"欧洲通"_s, {}), QStringList{u"X0150"_s});
+    EXPECT_EQ(search(u"x015"_s, {}), QStringList{u"X0150"_s});
+    EXPECT_TRUE(search(u"界历史"_s, {}).isEmpty());
+    EXPECT_EQ(search(u"国历史"_s, {}), QStringList());
+}
+
+TEST(BookTitleSearch, AnOlderLibraryFileGetsItsIndexWhenOpened)
+{
+    if (test::testEngine() != Engine::SQLite)
+        GTEST_SKIP() << "the trigram index is SQLite's";
+    test::TestDatabase fresh;
+    {
+        Database db;
+        db.open(fresh.target());
+        db.exec(u"insert into BookInfo (Code, Name) values ('0100', '中国历史')"_s);
+        for (const QString &drop : {u"DROP TRIGGER BookInfoText_ai"_s, u"DROP TRIGGER BookInfoText_ad"_s,
+                                    u"DROP TRIGGER BookInfoText_au"_s, u"DROP TABLE BookInfoText"_s})
+            db.execDirect(drop);
+    }
+    Database db;
+    db.open(fresh.target());
+    const SqlCondition found = Books::quickSearch(Engine::SQLite, BookTable::Catalogue, u"国历史"_s, {});
+    EXPECT_EQ(db.scalar(u"select Code from BookInfo"_s + found.whereClause(), found.params()).toString(), u"0100"_s);
 }
 
 TEST_F(BooksTest, EverySearchDialogEntryRestricts)
@@ -363,7 +399,7 @@ TEST_F(BooksTest, BulkDeleteRemovesWhatTheSearchFoundAfterSayingHowMany)
 {
     for (const QString &name : {u"甲书"_s, u"乙书"_s, u"甲集"_s})
         db().exec(u"insert into BookInfoPre (Name, SortCode) values (?, 'K2')"_s, {name});
-    const SqlCondition condition = Books::quickSearch(BookTable::PreCatalogue, u"甲"_s, {});
+    const SqlCondition condition = Books::quickSearch(db().engine(), BookTable::PreCatalogue, u"甲"_s, {});
     prompt.answers = {Prompt::Button::Cancel, Prompt::Button::Ok, Prompt::Button::Ok};
     EXPECT_EQ(PreCatalogue::bulkDelete(db(), prompt, condition), -1);
     EXPECT_EQ(PreCatalogue::bulkDelete(db(), prompt, condition), 2);
