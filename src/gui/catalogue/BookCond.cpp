@@ -29,6 +29,7 @@ QLineEdit *entry(QWidget *parent, const QString &name)
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(name);
+    box->setMinimumWidth(150);
     return box;
 }
 

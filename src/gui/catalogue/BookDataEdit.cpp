@@ -45,7 +45,6 @@ TFrmBookDataEdit::TFrmBookDataEdit(WindowContext &context, QWidget *parent)
     Bind(EditCode, u"Code"_s);
     Grid1->addWidget(new QLabel(u"书籍编号:(条形码)"_s, Group1), 0, 0, Qt::AlignRight);
     Grid1->addWidget(EditCode, 0, 1);
-    setTabOrder(EditCode, EditCodeSet);
 
     auto *circulation = new QGroupBox(u"借阅"_s, Panel1);
     auto *grid = new QGridLayout(circulation);
@@ -79,6 +78,7 @@ TFrmBookDataEdit::TFrmBookDataEdit(WindowContext &context, QWidget *parent)
     Options->insertSpacing(3, 24);
 
     EditCode->installEventFilter(this);
+    SetTabChain(EditCode);
 }
 
 QWidget *TFrmBookDataEdit::FirstControl() const

@@ -222,6 +222,20 @@ void TFrmBookEditBase::BuildForm()
     // After the base has saved and begun the next record; a refused save leaves
     // the dialog as it was.
     connect(BtSaveAdd, &QPushButton::clicked, this, &TFrmBookEditBase::AfterSaveAdd);
+    SetTabChain(nullptr);
+}
+
+void TFrmBookEditBase::SetTabChain(QWidget *first)
+{
+    QList<QWidget *> chain{EditCodeSet, EditIsbn,    EditSort,   EditSortNum,  EditScode,    EditName,
+                           EditYName,   EditPublisher, EditWriter, EditTranslator, CmbPosi,   CmbLang,
+                           CmbPrint,    CmbSize,     CmbGrade,   CmbAttach,    EditPubDate,  EditRegDate,
+                           EditPrice,   EditAvePrice, EditPage,  EditPubNum,   CmbLimit,     EditSupplier,
+                           MemoRemarks, MemoRemarks1, BtSaveAdd, BtSaveExit,   BtCancelExit};
+    if (first)
+        chain.prepend(first);
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain.at(i - 1), chain.at(i));
 }
 
 void TFrmBookEditBase::showEvent(QShowEvent *event)

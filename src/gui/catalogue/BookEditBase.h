@@ -55,6 +55,9 @@ protected:
         ShowRest();
     }
     void FindPublisherByIsbn();
+    // Tab and Enter walk the fields in the order of the form, from first (the copy's
+    // number, where there is one) to the buttons.
+    void SetTabChain(QWidget *first);
     BookTable Table() const { return m_table; }
 
     QGroupBox *Group1;

@@ -48,6 +48,8 @@ TFrmBookListBase::TFrmBookListBase(WindowContext &context, BookTable table, QWid
     , BtExcel(new QToolButton(ToolBar1))
     , m_table(table)
 {
+    // A catalogue shows many columns: room for them from the start.
+    resize(980, 560);
     DataTable = tableName(table);
     DeleteKeyField = u"Id"_s;
     BtFind->setText(u" 查询(&F)"_s);
@@ -55,6 +57,7 @@ TFrmBookListBase::TFrmBookListBase(WindowContext &context, BookTable table, QWid
     const QString hint = table == BookTable::Catalogue ? u"编号/名称/索书号/简拼/五笔码,输入后回车"_s
                                                        : u"名称/索书号/简拼/五笔码,输入后回车"_s;
     Editcode->setToolTip(hint);
+    Editcode->setMinimumWidth(260);
     Editcode->setPlaceholderText(hint);
     EditSort->setObjectName(u"EditSort"_s);
     EditSort->setMaximumWidth(120);

@@ -4,6 +4,7 @@
 #include "gui/controls/DataGrid.h"
 
 #include <QLabel>
+#include <QTableView>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -49,6 +50,13 @@ TFrmFindBookSet::TFrmFindBookSet(WindowContext &context, ResultSet books, QWidge
 TFrmFindBookSet::~TFrmFindBookSet()
 {
     DBGrid1->setRows(nullptr, {});
+}
+
+void TFrmFindBookSet::InitForm()
+{
+    TFrmBaseCond::InitForm();
+    // The rows are chosen with the arrow keys and Enter.
+    DBGrid1->view()->setFocus();
 }
 
 int TFrmFindBookSet::ChosenRow() const

@@ -22,6 +22,9 @@ public:
 
     DataGrid *grid() const { return DBGrid1; }
 
+protected:
+    void InitForm() override;
+
 private:
     void Confirm();
 
