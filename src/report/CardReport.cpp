@@ -1,12 +1,10 @@
 #include "CardReport.h"
 
 #include "CardPainter.h"
-#include "PdfTextLayer.h"
 #include "core/app/Helpers.h"
 
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QPrinter>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -33,9 +31,9 @@ CardReport::CardReport(CardTemplate layout, CardData data)
     , m_data(std::move(data))
 {}
 
-void CardReport::applyPageLayout(QPrinter *printer) const
+QPageLayout CardReport::pageLayout() const
 {
-    printer->setPageLayout(m_layout.pageLayout());
+    return m_layout.pageLayout();
 }
 
 QSize CardReport::cardsPerPage(const QPagedPaintDevice *device) const
@@ -79,45 +77,6 @@ void CardReport::render(QPainter &painter, QPagedPaintDevice *device, int first,
             cards.drawCard(m_layout, corner, [this, row](const QString &field) { return m_data.value(row, field); });
         }
     }
-}
-
-bool CardReport::print(QPrinter *printer) const
-{
-    QPainter painter;
-    if (!painter.begin(printer))
-        return false;
-    int first = 1, last = pageCount(printer);
-    if (printer->printRange() == QPrinter::PageRange && printer->fromPage() > 0) {
-        first = printer->fromPage();
-        last = qMin(last, qMax(first, printer->toPage()));
-    }
-    render(painter, printer, first, last);
-    if (!painter.end())
-        return false;
-    // Printed to a file from the print dialog: the same text layer as writePdf's.
-    if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty())
-        PdfTextLayer::readRadicalsAsIdeographs(printer->outputFileName());
-    return true;
-}
-
-bool CardReport::writePdf(const QString &path, QString *error) const
-{
-    QPdfWriter writer(path);
-    writer.setPageLayout(m_layout.pageLayout());
-    writer.setResolution(600);
-    writer.setCreator(AppTitle());
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-        if (error)
-            *error = u"无法写入PDF文件：%1"_s.arg(path);
-        return false;
-    }
-    render(painter, &writer, 1, pageCount(&writer));
-    if (painter.end() && PdfTextLayer::readRadicalsAsIdeographs(path))
-        return true;
-    if (error)
-        *error = u"无法写入PDF文件：%1"_s.arg(path);
-    return false;
 }
 
 } // namespace tarvo::report

@@ -1,14 +1,12 @@
 #include "ListReport.h"
 
-#include "PdfTextLayer.h"
 #include "core/app/Helpers.h"
 
 #include <QDateTime>
 #include <QFontMetricsF>
 #include <QLocale>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QPrinter>
 #include <algorithm>
 #include <cmath>
 
@@ -134,9 +132,9 @@ QString ListReport::reportTitle() const
     return m_header.title.isEmpty() ? m_layout.title : m_header.title;
 }
 
-void ListReport::applyPageLayout(QPrinter *printer) const
+QPageLayout ListReport::pageLayout() const
 {
-    printer->setPageLayout(m_layout.pageLayout());
+    return m_layout.pageLayout();
 }
 
 ListReport::Geometry ListReport::geometry(const QPagedPaintDevice *device) const
@@ -383,47 +381,6 @@ void ListReport::drawTotals(QPainter &painter, const Geometry &g, qreal top, con
                  text, true);
         free = c + 1;
     }
-}
-
-bool ListReport::print(QPrinter *printer) const
-{
-    QPainter painter;
-    if (!painter.begin(printer))
-        return false;
-    int first = 1, last = pageCount(printer);
-    if (printer->printRange() == QPrinter::PageRange && printer->fromPage() > 0) {
-        first = printer->fromPage();
-        last = qMin(last, qMax(first, printer->toPage()));
-    }
-    render(painter, printer, first, last);
-    if (!painter.end())
-        return false;
-    // Printed to a file from the print dialog: the same text layer as writePdf's,
-    // as far as the file can be rewritten; it reads right either way.
-    if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty())
-        PdfTextLayer::readRadicalsAsIdeographs(printer->outputFileName());
-    return true;
-}
-
-bool ListReport::writePdf(const QString &path, QString *error) const
-{
-    QPdfWriter writer(path);
-    writer.setPageLayout(m_layout.pageLayout());
-    writer.setResolution(600);
-    writer.setTitle(reportTitle());
-    writer.setCreator(AppTitle());
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-        if (error)
-            *error = u"无法写入PDF文件：%1"_s.arg(path);
-        return false;
-    }
-    render(painter, &writer, 1, pageCount(&writer));
-    if (painter.end() && PdfTextLayer::readRadicalsAsIdeographs(path))
-        return true;
-    if (error)
-        *error = u"无法写入PDF文件：%1"_s.arg(path);
-    return false;
 }
 
 } // namespace tarvo::report

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PagedReport.h"
+
 #include "ListTemplate.h"
 #include "core/framework/GridData.h"
 
@@ -20,7 +22,7 @@ namespace tarvo::report {
 //
 // Rows are read from the grid while the pages are drawn, never held: the grid's
 // rows must outlive the report.
-class ListReport
+class ListReport : public PagedReport
 {
 public:
     struct Header
@@ -35,26 +37,18 @@ public:
 
     const ListTemplate &layout() const { return m_layout; }
 
-    // Gives a printer the template's paper, orientation and margins; call once before
-    // a print dialog or preview, so that the operator's own changes there are kept.
-    void applyPageLayout(QPrinter *printer) const;
-
-    // Draws the report on the printer, only the pages of the range the operator
-    // chose in the print dialog; a QPrintPreviewDialog's paintRequested can call it.
-    // False when the printer cannot be drawn on.
-    bool print(QPrinter *printer) const;
-
-    // Writes the whole report to a PDF file in the template's page layout.
-    bool writePdf(const QString &path, QString *error = nullptr) const;
-
     // Pages the report takes on a device with its current page layout.
-    int pageCount(const QPagedPaintDevice *device) const;
+    int pageCount(const QPagedPaintDevice *device) const override;
 
     // The footer line: the sum of every summed column, empty for the others.
     QStringList totals() const;
 
     // Draws pages first..last (1-based, inclusive) with a painter that is active on the device.
-    void render(QPainter &painter, QPagedPaintDevice *device, int first, int last) const;
+    void render(QPainter &painter, QPagedPaintDevice *device, int first, int last) const override;
+
+protected:
+    QPageLayout pageLayout() const override;
+    QString pdfTitle() const override { return reportTitle(); }
 
 private:
     struct Column

@@ -1,9 +1,6 @@
 #include "support/ModalSteps.h"
-#include "support/ScriptedPrompt.h"
+#include "support/WindowLibrary.h"
 
-#include "core/app/AppState.h"
-#include "core/db/Database.h"
-#include "core/db/DeliveredDatabase.h"
 #include "gui/catalogue/BookCond.h"
 #include "gui/catalogue/BookData.h"
 #include "gui/catalogue/BookDataEdit.h"
@@ -18,7 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -31,14 +27,10 @@ class BookWindowsTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<Database> m_db;
-    AppState m_state;
-    test::ScriptedPrompt m_prompt;
-    std::unique_ptr<WindowContext> m_context;
+    std::unique_ptr<test::WindowLibrary> m_library;
 
-    QString text(const QString &sql) { return m_db->scalar(sql).toString(); }
-    int count(const QString &sql) { return m_db->scalar(sql).toInt(); }
+    QString text(const QString &sql) { return m_library->text(sql); }
+    int count(const QString &sql) { return m_library->count(sql); }
     QString currentCode(TMDIBaseData &list)
     {
         return list.data()->value(list.grid()->currentRow(), u"Code"_s).toString();
@@ -48,36 +40,24 @@ private slots:
     void initTestCase()
     {
         qputenv("TARVO_HOME", QFile::encodeName(QDir(QStringLiteral(TARVO_SOURCE_DIR)).filePath(u"resources"_s)));
-        m_state.BusinessDate = QDate(2024, 5, 6);
-        m_state.sysParams.InDay = 30;
     }
 
     void init()
     {
-        m_folder = std::make_unique<QTemporaryDir>();
-        const ConnectionTarget target{Engine::SQLite, m_folder->filePath(u"tarvo.dat"_s), false};
-        DeliveredDatabase::create(target);
-        m_db = std::make_unique<Database>();
-        m_db->open(target);
-        m_db->exec(u"insert into BookInfo (Code, Name, SortCode, SortNum, Scode, BookPrice, Py) values "
+        m_library = std::make_unique<test::WindowLibrary>();
+        m_library->state.BusinessDate = QDate(2024, 5, 6);
+        m_library->state.sysParams.InDay = 30;
+        m_library->db.exec(u"insert into BookInfo (Code, Name, SortCode, SortNum, Scode, BookPrice, Py) values "
                    "('0001', '中国历史', 'K2', '1', 'K2/1', 20.5, 'zgls'), "
                    "('0002', '世界历史', 'K1', '1', 'K1/1', 30, 'sjls'), "
                    "('0003', '数学分析', 'O17', '3', 'O17/3', 12.25, 'sxfx')"_s);
-        m_context = std::make_unique<WindowContext>(WindowContext{*m_db, m_state, m_prompt});
-        m_prompt.shown.clear();
-        m_prompt.answers.clear();
     }
 
-    void cleanup()
-    {
-        m_context.reset();
-        m_db.reset();
-        m_folder.reset();
-    }
+    void cleanup() { m_library.reset(); }
 
     void quickSearchAndTotals()
     {
-        TFrmBookData list(*m_context);
+        TFrmBookData list(m_library->context);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         auto *qty = list.findChild<QLineEdit *>(u"EditQty"_s);
@@ -108,7 +88,7 @@ private slots:
 
     void addingACopyNumbersItWithinItsClass()
     {
-        TFrmBookData list(*m_context);
+        TFrmBookData list(m_library->context);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         onNextModal([&](QWidget *modal) {
@@ -119,7 +99,7 @@ private slots:
             QTRY_VERIFY(code->hasFocus());
             code->setText(u"0002"_s); // taken
             sort->setFocus();
-            QTRY_COMPARE(m_prompt.texts(), QStringList{u"该图书已有重码！请重新录入"_s});
+            QTRY_COMPARE(m_library->prompt.texts(), QStringList{u"该图书已有重码！请重新录入"_s});
             QVERIFY(code->text().isEmpty());
             code->setFocus();
             code->setText(u"0004"_s);
@@ -141,9 +121,9 @@ private slots:
 
     void isbnStepFindsThePublisherAndCopiesTheChosenDescription()
     {
-        m_db->exec(u"insert into BookInfoPre (Name, SortCode, BookIsbn, Writer) values "
+        m_library->db.exec(u"insert into BookInfoPre (Name, SortCode, BookIsbn, Writer) values "
                    "('围城', 'I24', '9787020000001', '钱钟书'), ('围城(插图本)', 'I24', '9787020000001', '钱锺书')"_s);
-        TFrmBookDataEdit editor(*m_context);
+        TFrmBookDataEdit editor(m_library->context);
         editor.show();
         QVERIFY(QTest::qWaitForWindowActive(&editor));
         auto *isbn = editor.findChild<QLineEdit *>(u"EditIsbn"_s);
@@ -175,7 +155,7 @@ private slots:
 
     void theSearchDialogListsWhatMeetsEveryEntry()
     {
-        TFrmBookData list(*m_context);
+        TFrmBookData list(m_library->context);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         onNextModal([](QWidget *modal) {
@@ -191,9 +171,9 @@ private slots:
 
     void transferAndBulkDeleteInThePreCatalogue()
     {
-        m_db->exec(u"insert into BookInfoPre (Name, SortCode, Scode) values ('甲书', 'K2', 'K2/9'), "
+        m_library->db.exec(u"insert into BookInfoPre (Name, SortCode, Scode) values ('甲书', 'K2', 'K2/9'), "
                    "('乙书', 'K2', 'K2/8'), ('甲集', 'K2', 'K2/7')"_s);
-        TFrmBookPreData list(*m_context);
+        TFrmBookPreData list(m_library->context);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         QCOMPARE(list.findChild<QLineEdit *>(u"EditQty"_s)->text(), u"3"_s);
@@ -214,9 +194,9 @@ private slots:
         auto *code = list.findChild<QLineEdit *>(u"Editcode"_s);
         code->setText(u"甲"_s);
         QTest::keyClick(code, Qt::Key_Return);
-        m_prompt.answers = {Prompt::Button::Ok};
+        m_library->prompt.answers = {Prompt::Button::Ok};
         list.findChild<QToolButton *>(u"BtBulkDelete"_s)->click();
-        QCOMPARE(m_prompt.texts().last(), u"是否删除显示的全部记录？\n共 1 条记录将被删除。"_s);
+        QCOMPARE(m_library->prompt.texts().last(), u"是否删除显示的全部记录？\n共 1 条记录将被删除。"_s);
         QCOMPARE(count(u"select count(*) from BookInfoPre"_s), 1);
         QCOMPARE(text(u"select Name from BookInfoPre"_s), u"乙书"_s);
     }

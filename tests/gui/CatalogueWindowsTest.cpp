@@ -1,5 +1,5 @@
 #include "support/ModalSteps.h"
-#include "support/ScriptedPrompt.h"
+#include "support/WindowLibrary.h"
 
 #include "core/app/AppState.h"
 #include "core/db/Database.h"
@@ -62,17 +62,13 @@ class CatalogueWindowsTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<Database> m_db;
-    AppState m_state;
-    test::ScriptedPrompt m_prompt;
-    std::unique_ptr<WindowContext> m_context;
+    std::unique_ptr<test::WindowLibrary> m_library;
 
     QString text(const QString &sql, const QVariantList &params = {})
     {
-        return m_db->scalar(sql, params).toString();
+        return m_library->text(sql, params);
     }
-    int count(const QString &sql, const QVariantList &params = {}) { return m_db->scalar(sql, params).toInt(); }
+    int count(const QString &sql, const QVariantList &params = {}) { return m_library->count(sql, params); }
 
     // Runs the class window modally, as an editor's class button does, with the steps
     // done in it once it is up.
@@ -91,31 +87,19 @@ class CatalogueWindowsTest : public QObject
 private slots:
     void init()
     {
-        m_folder = std::make_unique<QTemporaryDir>();
-        const ConnectionTarget target{Engine::SQLite, m_folder->filePath(u"tarvo.dat"_s), false};
-        DeliveredDatabase::create(target);
-        m_db = std::make_unique<Database>();
-        m_db->open(target);
+        m_library = std::make_unique<test::WindowLibrary>();
         // A third level under 中国文学, and a book of that class.
         const QString chinese = text(u"select sKey from Type where SortCode = 'I2'"_s);
-        m_db->exec(u"insert into Type (sKey, ParentKey, SortCode, SortName) values (?, ?, 'I20', '文学理论')"_s,
+        m_library->db.exec(u"insert into Type (sKey, ParentKey, SortCode, SortName) values (?, ?, 'I20', '文学理论')"_s,
                    {QString(chinese + u"0001"_s), chinese});
-        m_prompt.shown.clear();
-        m_prompt.answers.clear();
-        m_state.BusinessDate = QDate(2024, 5, 6);
-        m_context = std::make_unique<WindowContext>(WindowContext{*m_db, m_state, m_prompt});
+        m_library->state.BusinessDate = QDate(2024, 5, 6);
     }
 
-    void cleanup()
-    {
-        m_context.reset();
-        m_db.reset();
-        m_folder.reset();
-    }
+    void cleanup() { m_library.reset(); }
 
     void treeOpensTwoLevelsDeepAndLoadsOneMoreOnExpanding()
     {
-        TFrmSortSet window(*m_context);
+        TFrmSortSet window(m_library->context);
         QAbstractItemModelTester tester(window.tree()->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -144,7 +128,7 @@ private slots:
     {
         const QString key = text(u"select sKey from Type where SortCode = 'I2'"_s);
         {
-            TFrmSortSet window(*m_context);
+            TFrmSortSet window(m_library->context);
             runSortSet(window, [](TFrmSortSet &w) {
                 w.tree()->setCurrentIndex(classRow(w.tree(), u"I2 中国文学"_s));
                 w.findChild<QToolButton *>(u"TbtOk"_s)->click();
@@ -153,7 +137,7 @@ private slots:
             QCOMPARE(window.ChosenKey, key);
         }
         {
-            TFrmSortSet window(*m_context);
+            TFrmSortSet window(m_library->context);
             runSortSet(window, [](TFrmSortSet &w) {
                 w.tree()->setCurrentIndex(classRow(w.tree(), u"I2 中国文学"_s));
                 QTest::keyClick(w.tree(), Qt::Key_Return);
@@ -162,7 +146,7 @@ private slots:
             QVERIFY(window.ChosenKey.isEmpty());
         }
         {
-            TFrmSortSet window(*m_context);
+            TFrmSortSet window(m_library->context);
             runSortSet(window, [](TFrmSortSet &w) {
                 w.tree()->expand(classRow(w.tree(), u"T 工业技术"_s));
                 const QModelIndex row = classRow(w.tree(), u"TP 自动化技术"_s);
@@ -177,7 +161,7 @@ private slots:
     void gridDoubleClickChoosesItsRowAndCancelOrRootChooseNothing()
     {
         {
-            TFrmSortSet window(*m_context);
+            TFrmSortSet window(m_library->context);
             runSortSet(window, [](TFrmSortSet &w) {
                 w.tree()->setCurrentIndex(classRow(w.tree(), u"I 文学"_s));
                 QTableView *grid = w.grid();
@@ -188,7 +172,7 @@ private slots:
             QVERIFY(window.ChosenKey.isEmpty());
         }
         {
-            TFrmSortSet window(*m_context);
+            TFrmSortSet window(m_library->context);
             runSortSet(window, [](TFrmSortSet &w) {
                 w.tree()->setCurrentIndex(classRow(w.tree(), u"I2 中国文学"_s));
                 QTest::keyClick(w.tree(), Qt::Key_Escape);
@@ -196,7 +180,7 @@ private slots:
             QVERIFY(window.ChosenCode.isEmpty());
         }
         {
-            TFrmSortSet window(*m_context);
+            TFrmSortSet window(m_library->context);
             runSortSet(window, [](TFrmSortSet &w) {
                 w.tree()->setCurrentIndex(w.tree()->model()->index(0, 0)); // the root
                 w.findChild<QToolButton *>(u"TbtOk"_s)->click();
@@ -208,13 +192,13 @@ private slots:
 
     void addsUnderTheSelectedClassAndEditsInTheGrid()
     {
-        TFrmSortSet window(*m_context);
+        TFrmSortSet window(m_library->context);
         QAbstractItemModelTester tester(window.tree()->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
         window.findChild<QToolButton *>(u"TbtAdd"_s)->click(); // nothing selected yet
-        QCOMPARE(m_prompt.texts(), QStringList{u"请选择左边父类别名称!"_s});
+        QCOMPARE(m_library->prompt.texts(), QStringList{u"请选择左边父类别名称!"_s});
 
         const QModelIndex chinese = classRow(window.tree(), u"I2 中国文学"_s);
         window.tree()->setCurrentIndex(chinese);
@@ -253,14 +237,14 @@ private slots:
 
     void deletesAClassWithItsSubtreeAfterAsking()
     {
-        TFrmSortSet window(*m_context);
+        TFrmSortSet window(m_library->context);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QModelIndex chinese = classRow(window.tree(), u"I2 中国文学"_s);
         window.tree()->setCurrentIndex(chinese);
-        m_prompt.answers = {Prompt::Button::Ok};
+        m_library->prompt.answers = {Prompt::Button::Ok};
         window.findChild<QToolButton *>(u"TbtDelete"_s)->click();
-        QCOMPARE(m_prompt.shown.first().caption, u"提示！"_s);
+        QCOMPARE(m_library->prompt.shown.first().caption, u"提示！"_s);
         QCOMPARE(count(u"select count(*) from Type where SortCode in ('I2', 'I20')"_s), 0);
         QVERIFY(!classRow(window.tree(), u"I2 中国文学"_s).isValid());
         QVERIFY(classRow(window.tree(), u"I1 世界文学"_s).isValid());
@@ -268,7 +252,7 @@ private slots:
 
     void publisherListSearchesAddsAndRefusesATakenPrefix()
     {
-        TFrmBookPubData list(*m_context);
+        TFrmBookPubData list(m_library->context);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         QTableView *view = list.grid()->view();
@@ -293,7 +277,7 @@ private slots:
             QVERIFY(isbn->hasFocus());
             isbn->setText(u"978702"_s); // 人民文学出版社's
             code->setFocus(Qt::TabFocusReason);
-            QCOMPARE(m_prompt.texts(), QStringList{u"该出版社Isbn已有重复！请重新录入"_s});
+            QCOMPARE(m_library->prompt.texts(), QStringList{u"该出版社Isbn已有重复！请重新录入"_s});
             QVERIFY(isbn->text().isEmpty());
             isbn->setText(u"97875507"_s);
             modal->findChild<QPushButton *>(u"BtSaveExit"_s)->click();
@@ -316,7 +300,7 @@ private slots:
 
     void publisherLookupNarrowsAndOffersAdding()
     {
-        TFrmFindPublish lookup(*m_context);
+        TFrmFindPublish lookup(m_library->context);
         lookup.show();
         QVERIFY(QTest::qWaitForWindowExposed(&lookup));
         QCOMPARE(lookup.windowTitle(), u"选择出版社"_s);
@@ -335,13 +319,13 @@ private slots:
     {
         // A supplier layout of two columns, so that Enter has somewhere to walk.
         {
-            Transaction t(*m_db);
-            m_db->exec(u"delete from TableStructure where TableCode = 'Booksupplier'"_s);
-            SeedData::loadLayout(*m_db, u"Booksupplier"_s,
+            Transaction t(m_library->db);
+            m_library->db.exec(u"delete from TableStructure where TableCode = 'Booksupplier'"_s);
+            SeedData::loadLayout(m_library->db, u"Booksupplier"_s,
                                  u"Code\t代理商\t200\tshown\tkey\nCode\t代理商全称\t200\tshown\n"_s);
             t.commit();
         }
-        TFrmFirstData window(*m_context);
+        TFrmFirstData window(m_library->context);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QTableView *grid = window.grid();
@@ -383,12 +367,12 @@ private slots:
         // Leaving the empty new row drops it.
         grid->setCurrentIndex(grid->model()->index(0, 0));
         QCOMPARE(grid->model()->rowCount(), words + 1);
-        QVERIFY(m_prompt.shown.isEmpty());
+        QVERIFY(m_library->prompt.shown.isEmpty());
     }
 
     void wordListButtonsKeysAndDeleting()
     {
-        TFrmFirstData window(*m_context);
+        TFrmFirstData window(m_library->context);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QTableView *grid = window.grid();
@@ -406,12 +390,12 @@ private slots:
 
         const QString first = grid->model()->index(0, 0).data().toString();
         grid->setCurrentIndex(grid->model()->index(0, 0));
-        m_prompt.answers = {Prompt::Button::Cancel};
+        m_library->prompt.answers = {Prompt::Button::Cancel};
         QTest::keyClick(grid, Qt::Key_Delete);
-        QCOMPARE(m_prompt.texts(), QStringList{u"是否删除此记录？"_s});
+        QCOMPARE(m_library->prompt.texts(), QStringList{u"是否删除此记录？"_s});
         QCOMPARE(count(u"select count(*) from BookLang"_s), words + 1);
         QTest::keyClick(grid, Qt::Key_F4); // without asking
-        QCOMPARE(m_prompt.shown.size(), 1);
+        QCOMPARE(m_library->prompt.shown.size(), 1);
         QCOMPARE(count(u"select count(*) from BookLang where Code = ?"_s, {first}), 0);
         QCOMPARE(grid->model()->rowCount(), words);
     }

@@ -1,5 +1,5 @@
 #include "support/MarcBuilder.h"
-#include "support/ScriptedPrompt.h"
+#include "support/WindowLibrary.h"
 
 #include "core/app/AppState.h"
 #include "core/catalogue/MarcImport.h"
@@ -28,15 +28,11 @@ class MarcInTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<Database> m_db;
-    AppState m_state;
-    test::ScriptedPrompt m_prompt;
-    std::unique_ptr<WindowContext> m_context;
+    std::unique_ptr<test::WindowLibrary> m_library;
 
     QString writeFile(const QByteArray &bytes)
     {
-        const QString path = m_folder->filePath(u"books.iso"_s);
+        const QString path = m_library->filePath(u"books.iso"_s);
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             return {};
@@ -51,7 +47,7 @@ class MarcInTest : public QObject
     QStringList names()
     {
         QStringList out;
-        for (ResultSet rs = m_db->query(u"select Name from BookInfoPre order by Id"_s); !rs.eof(); rs.next())
+        for (ResultSet rs = m_library->db.query(u"select Name from BookInfoPre order by Id"_s); !rs.eof(); rs.next())
             out << rs.text(u"Name");
         return out;
     }
@@ -71,48 +67,37 @@ class MarcInTest : public QObject
 private slots:
     void init()
     {
-        m_folder = std::make_unique<QTemporaryDir>();
-        const ConnectionTarget target{Engine::SQLite, m_folder->filePath(u"tarvo.dat"_s), false};
-        DeliveredDatabase::create(target);
-        m_db = std::make_unique<Database>();
-        m_db->open(target);
-        m_prompt.shown.clear();
-        m_context = std::make_unique<WindowContext>(WindowContext{*m_db, m_state, m_prompt});
+        m_library = std::make_unique<test::WindowLibrary>();
     }
 
-    void cleanup()
-    {
-        m_context.reset();
-        m_db.reset();
-        m_folder.reset();
-    }
+    void cleanup() { m_library.reset(); }
 
     void importsTheFileAndShowsWhatItDid()
     {
         QByteArray corrupt = titled(u"坏"_s);
         corrupt[24 + 5] = 'x';
         const QString path = writeFile(titled(u"西游记"_s) + "\r\n" + corrupt + "\r\n" + titled(u"水浒传"_s));
-        TFrmMarcIn dialog(*m_context);
+        TFrmMarcIn dialog(m_library->context);
         QCOMPARE(dialog.windowTitle(), u"从Marc数据导入"_s);
         QCOMPARE(dialog.findChild<QComboBox *>(u"CmbEncoding"_s)->currentText(), u"自动"_s);
         openOn(dialog, path);
         pressOk(dialog);
 
         QCOMPARE(names(), (QStringList{u"西游记"_s, u"水浒传"_s}));
-        QCOMPARE(m_prompt.texts(), QStringList{u"导入 2 条\n跳过 1 条：\n第2条记录：目录中字段200的长度或起始位置不是数字"_s});
-        QCOMPARE(m_prompt.shown.value(0).kind, test::ScriptedPrompt::Kind::Info);
+        QCOMPARE(m_library->prompt.texts(), QStringList{u"导入 2 条\n跳过 1 条：\n第2条记录：目录中字段200的长度或起始位置不是数字"_s});
+        QCOMPARE(m_library->prompt.shown.value(0).kind, test::ScriptedPrompt::Kind::Info);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 
     void aFileThatCannotBeOpenedKeepsTheDialogOpen()
     {
-        TFrmMarcIn dialog(*m_context);
-        openOn(dialog, m_folder->filePath(u"missing.iso"_s));
+        TFrmMarcIn dialog(m_library->context);
+        openOn(dialog, m_library->filePath(u"missing.iso"_s));
         pressOk(dialog);
-        QCOMPARE(m_prompt.shown.size(), 1);
-        QCOMPARE(m_prompt.shown[0].kind, test::ScriptedPrompt::Kind::Error);
-        QVERIFY(m_prompt.shown[0].text.startsWith(u"无法打开文件"_s));
+        QCOMPARE(m_library->prompt.shown.size(), 1);
+        QCOMPARE(m_library->prompt.shown[0].kind, test::ScriptedPrompt::Kind::Error);
+        QVERIFY(m_library->prompt.shown[0].text.startsWith(u"无法打开文件"_s));
         QVERIFY(dialog.isVisible());
         QVERIFY(dialog.findChild<QPushButton *>(u"BtOk"_s)->isEnabled());
         QVERIFY(!dialog.findChild<QProgressBar *>(u"ProgressBar1"_s)->isVisible());
@@ -125,7 +110,7 @@ private slots:
         for (int i = 0; i < 2 * MarcImport::kBatchSize + 200; ++i)
             file += titled(u"书"_s);
         const QString path = writeFile(file);
-        TFrmMarcIn dialog(*m_context);
+        TFrmMarcIn dialog(m_library->context);
         openOn(dialog, path);
         bool shownWhileRunning = false;
         // Runs after the first batch, when the dialog hears the operator again.
@@ -139,7 +124,7 @@ private slots:
 
         QVERIFY(shownWhileRunning);
         QCOMPARE(names().size(), MarcImport::kBatchSize);
-        QCOMPARE(m_prompt.texts(), QStringList{u"导入 %1 条（已取消，其后的记录未导入）"_s.arg(MarcImport::kBatchSize)});
+        QCOMPARE(m_library->prompt.texts(), QStringList{u"导入 %1 条（已取消，其后的记录未导入）"_s.arg(MarcImport::kBatchSize)});
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }

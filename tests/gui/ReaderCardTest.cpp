@@ -1,5 +1,5 @@
 #include "support/ModalSteps.h"
-#include "support/ScriptedPrompt.h"
+#include "support/WindowLibrary.h"
 
 #include "core/app/AppState.h"
 #include "core/app/Parameters.h"
@@ -39,11 +39,7 @@ class ReaderCardTest : public QObject
     Q_OBJECT
 
     QTemporaryDir m_home; // the program folder, with its own copy of the report templates
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<Database> m_db;
-    AppState m_state;
-    test::ScriptedPrompt m_prompt;
-    std::unique_ptr<WindowContext> m_context;
+    std::unique_ptr<test::WindowLibrary> m_library;
 
     QString templatePath(const QString &name) const { return m_home.filePath(u"report/"_s + name); }
 
@@ -65,35 +61,23 @@ private slots:
         for (const QString &name : {u"ReaderCard.rmf"_s, u"ReaderCardB.rmf"_s})
             QVERIFY(QFile::copy(delivered.filePath(name), templatePath(name)));
         qputenv("TARVO_HOME", QFile::encodeName(m_home.path()));
-        m_state.BusinessDate = QDate(2024, 5, 6);
-        m_state.sysParams.CorpName = u"南山区图书馆"_s;
     }
 
     void init()
     {
-        m_folder = std::make_unique<QTemporaryDir>();
-        const ConnectionTarget target{Engine::SQLite, m_folder->filePath(u"tarvo.dat"_s), false};
-        DeliveredDatabase::create(target);
-        m_db = std::make_unique<Database>();
-        m_db->open(target);
-        m_db->exec(u"insert into ReaderInfo (Code, Name, SortCode, Py) values ('2001', '张三', '学生', 'zs'), "
+        m_library = std::make_unique<test::WindowLibrary>();
+        m_library->state.BusinessDate = QDate(2024, 5, 6);
+        m_library->state.sysParams.CorpName = u"南山区图书馆"_s;
+        m_library->db.exec(u"insert into ReaderInfo (Code, Name, SortCode, Py) values ('2001', '张三', '学生', 'zs'), "
                    "('2002', '李四', '教师', 'ls'), ('2003', '张珊', '学生', 'zs'), ('2004', '王五', '教师', 'ww')"_s);
-        Parameters::loadOrCreate(*m_db);
-        m_context = std::make_unique<WindowContext>(WindowContext{*m_db, m_state, m_prompt});
-        m_prompt.shown.clear();
-        m_prompt.answers.clear();
+        Parameters::loadOrCreate(m_library->db);
     }
 
-    void cleanup()
-    {
-        m_context.reset();
-        m_db.reset();
-        m_folder.reset();
-    }
+    void cleanup() { m_library.reset(); }
 
     void theSideChoosesTheTemplate()
     {
-        TFrmPrintReaderCard dialog(*m_context, nullptr, {});
+        TFrmPrintReaderCard dialog(m_library->context, nullptr, {});
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto *front = dialog.findChild<QRadioButton *>(u"Rb1"_s);
@@ -121,7 +105,7 @@ private slots:
         QFETCH(bool, kept);
         const QString rules = u"1、凭证借书，不得转借。\n2、遗失请立即挂失。"_s;
         {
-            TFrmPrintReaderCard dialog(*m_context, nullptr, {});
+            TFrmPrintReaderCard dialog(m_library->context, nullptr, {});
             dialog.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
             auto *memo = dialog.findChild<QPlainTextEdit *>(u"Memo1"_s);
@@ -135,17 +119,17 @@ private slots:
                 dialog.close();
             QVERIFY(!dialog.isVisible());
         }
-        TFrmPrintReaderCard again(*m_context, nullptr, {});
+        TFrmPrintReaderCard again(m_library->context, nullptr, {});
         again.show();
         QVERIFY(QTest::qWaitForWindowExposed(&again));
         QCOMPARE(again.findChild<QPlainTextEdit *>(u"Memo1"_s)->toPlainText(),
                  kept ? rules : Parameters::defaultCardRules());
-        QVERIFY(m_prompt.shown.isEmpty());
+        QVERIFY(m_library->prompt.shown.isEmpty());
     }
 
     void theCardsAreThoseOfTheListedReadersInTheListsOrder()
     {
-        TFrmReaderData list(*m_context);
+        TFrmReaderData list(m_library->context);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         auto *search = list.findChild<QLineEdit *>(u"Editcode"_s);
@@ -163,7 +147,7 @@ private slots:
             QTest::mouseClick(titles->viewport(), Qt::LeftButton, {},
                               QPoint(titles->sectionViewportPosition(name) + 8, titles->height() / 2));
 
-        const QString pdf = m_folder->filePath(u"cards.pdf"_s);
+        const QString pdf = m_library->filePath(u"cards.pdf"_s);
         QStringList handed;
         onNextModal([&](QWidget *modal) {
             auto *dialog = qobject_cast<TFrmPrintReaderCard *>(modal);
@@ -194,16 +178,16 @@ private slots:
         QVERIFY(!cards.contains(u"李四"_s) && !cards.contains(u"王五"_s));
         QVERIFY(cards.indexOf(u"张珊"_s) < cards.indexOf(u"张三"_s));
         QVERIFY(cards.contains(u"南山区图书馆"_s));
-        QVERIFY(m_prompt.shown.isEmpty());
+        QVERIFY(m_library->prompt.shown.isEmpty());
     }
 
     void theDesignerMovesResizesEditsAndSavesItems()
     {
-        const QString path = m_folder->filePath(u"Card.rmf"_s);
+        const QString path = m_library->filePath(u"Card.rmf"_s);
         QVERIFY(QFile::copy(templatePath(u"ReaderCard.rmf"_s), path));
         const auto layout = report::CardTemplate::load(path);
         QVERIFY(layout.has_value());
-        TFrmCardDesigner designer(*m_context, *layout, path, report::CardData(nullptr, {u"Code"_s, u"Name"_s}));
+        TFrmCardDesigner designer(m_library->context, *layout, path, report::CardData(nullptr, {u"Code"_s, u"Name"_s}));
         designer.show();
         QVERIFY(QTest::qWaitForWindowExposed(&designer));
         QCOMPARE(designer.items().size(), layout->items.size());
@@ -262,7 +246,7 @@ private slots:
         QCOMPARE(designer.items().size(), layout->items.size());
 
         designer.findChild<QPushButton *>(u"BtSave"_s)->click();
-        QCOMPARE(m_prompt.texts(), QStringList{u"报表已保存。"_s});
+        QCOMPARE(m_library->prompt.texts(), QStringList{u"报表已保存。"_s});
         const auto saved = report::CardTemplate::load(path);
         QVERIFY(saved.has_value());
         QCOMPARE(saved->items.size(), layout->items.size());

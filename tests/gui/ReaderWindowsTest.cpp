@@ -1,5 +1,5 @@
 #include "support/ModalSteps.h"
-#include "support/ScriptedPrompt.h"
+#include "support/WindowLibrary.h"
 
 #include "core/app/AppState.h"
 #include "core/db/Database.h"
@@ -33,47 +33,31 @@ class ReaderWindowsTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<Database> m_db;
-    AppState m_state;
-    test::ScriptedPrompt m_prompt;
-    std::unique_ptr<WindowContext> m_context;
+    std::unique_ptr<test::WindowLibrary> m_library;
 
-    QString text(const QString &sql) { return m_db->scalar(sql).toString(); }
-    int count(const QString &sql) { return m_db->scalar(sql).toInt(); }
+    QString text(const QString &sql) { return m_library->text(sql); }
+    int count(const QString &sql) { return m_library->count(sql); }
 
 private slots:
     void initTestCase()
     {
         // The delivered character table, for the input codes of names.
         qputenv("TARVO_HOME", QFile::encodeName(QDir(QStringLiteral(TARVO_SOURCE_DIR)).filePath(u"resources"_s)));
-        m_state.BusinessDate = QDate(2024, 5, 6);
     }
 
     void init()
     {
-        m_folder = std::make_unique<QTemporaryDir>();
-        const ConnectionTarget target{Engine::SQLite, m_folder->filePath(u"tarvo.dat"_s), false};
-        DeliveredDatabase::create(target);
-        m_db = std::make_unique<Database>();
-        m_db->open(target);
-        m_db->exec(u"insert into ReaderInfo (Code, Name, SortCode) values ('2001', '张三', '学生'), "
+        m_library = std::make_unique<test::WindowLibrary>();
+        m_library->state.BusinessDate = QDate(2024, 5, 6);
+        m_library->db.exec(u"insert into ReaderInfo (Code, Name, SortCode) values ('2001', '张三', '学生'), "
                    "('2002', '李四', '教师')"_s);
-        m_context = std::make_unique<WindowContext>(WindowContext{*m_db, m_state, m_prompt});
-        m_prompt.shown.clear();
-        m_prompt.answers.clear();
     }
 
-    void cleanup()
-    {
-        m_context.reset();
-        m_db.reset();
-        m_folder.reset();
-    }
+    void cleanup() { m_library.reset(); }
 
     void readerDialogRefusesATakenNumber()
     {
-        TFrmReaderDataEdit dialog(*m_context);
+        TFrmReaderDataEdit dialog(m_library->context);
         dialog.EditMode = 2;
         dialog.KeyField = u"Code"_s;
         dialog.KeyValue = u"2001"_s;
@@ -86,20 +70,20 @@ private slots:
 
         code->setText(u"2002"_s);
         name->setFocus();
-        QTRY_COMPARE(m_prompt.texts(), QStringList{u"该读者已有重码！请重新录入"_s});
+        QTRY_COMPARE(m_library->prompt.texts(), QStringList{u"该读者已有重码！请重新录入"_s});
         QCOMPARE(code->text(), u"2001"_s); // the old number is back
 
         // Its own number is no clash.
-        m_prompt.shown.clear();
+        m_library->prompt.shown.clear();
         code->setFocus();
         name->setFocus();
-        QVERIFY(m_prompt.shown.isEmpty());
+        QVERIFY(m_library->prompt.shown.isEmpty());
         dialog.reject();
     }
 
     void theTypePickerCanAddAMissingType()
     {
-        TFrmReaderDataEdit dialog(*m_context);
+        TFrmReaderDataEdit dialog(m_library->context);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         auto *sort = dialog.findChild<QLineEdit *>(u"EditSort"_s);
@@ -126,13 +110,13 @@ private slots:
         QTest::keyClick(sort, Qt::Key_F5);
         QCOMPARE(sort->text(), u"研究生"_s);
         QCOMPARE(count(u"select CeQty from ReaderType where Code = '研究生'"_s), 6);
-        QVERIFY(m_prompt.shown.isEmpty());
+        QVERIFY(m_library->prompt.shown.isEmpty());
         dialog.reject();
     }
 
     void addingAReaderSavesItAndListsIt()
     {
-        TFrmReaderData list(*m_context);
+        TFrmReaderData list(m_library->context);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         auto *qty = list.findChild<QLineEdit *>(u"EditQty"_s);
@@ -146,7 +130,7 @@ private slots:
             QTRY_VERIFY(code->hasFocus());
             code->setText(u"2002"_s);
             dialog->findChild<QLineEdit *>(u"EditName"_s)->setFocus();
-            refused = m_prompt.texts() == QStringList{u"该读者已有重码！请重新录入"_s} && code->text().isEmpty();
+            refused = m_library->prompt.texts() == QStringList{u"该读者已有重码！请重新录入"_s} && code->text().isEmpty();
             code->setText(u"2003"_s);
             dialog->findChild<QLineEdit *>(u"EditName"_s)->setText(u"张珊"_s);
             dialog->findChild<QLineEdit *>(u"EditSort"_s)->setText(u"教师"_s);
@@ -155,7 +139,7 @@ private slots:
         });
         list.findChild<QToolButton *>(u"BtAdd"_s)->click();
         QVERIFY(refused);
-        QCOMPARE(m_prompt.texts(), QStringList{u"该读者已有重码！请重新录入"_s}); // and nothing more
+        QCOMPARE(m_library->prompt.texts(), QStringList{u"该读者已有重码！请重新录入"_s}); // and nothing more
         QCOMPARE(text(u"select Name from ReaderInfo where Code = '2003'"_s), u"张珊"_s);
         QCOMPARE(text(u"select Py from ReaderInfo where Code = '2003'"_s), u"zs"_s);
         QCOMPARE(text(u"select Sax from ReaderInfo where Code = '2003'"_s), u"女"_s);
@@ -173,21 +157,21 @@ private slots:
 
     void deletingAReaderAsksAndTakesItsLoansAlong()
     {
-        m_db->exec(u"insert into BorrowInfo1 (Code, Rcode, State) values ('M1', '2001', '未还')"_s);
-        TFrmReaderData list(*m_context);
+        m_library->db.exec(u"insert into BorrowInfo1 (Code, Rcode, State) values ('M1', '2001', '未还')"_s);
+        TFrmReaderData list(m_library->context);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         list.grid()->setCurrentRow(0);
         auto *remove = list.findChild<QToolButton *>(u"BtDelete"_s);
         remove->click();
-        QCOMPARE(m_prompt.texts(), QStringList{u"该读者还有未还期刊,不能删除!"_s});
+        QCOMPARE(m_library->prompt.texts(), QStringList{u"该读者还有未还期刊,不能删除!"_s});
         QCOMPARE(count(u"select count(*) from ReaderInfo"_s), 2);
 
-        m_db->exec(u"update BorrowInfo1 set State = '已还'"_s);
-        m_prompt.shown.clear();
-        m_prompt.answers = {Prompt::Button::Ok};
+        m_library->db.exec(u"update BorrowInfo1 set State = '已还'"_s);
+        m_library->prompt.shown.clear();
+        m_library->prompt.answers = {Prompt::Button::Ok};
         remove->click();
-        QCOMPARE(m_prompt.texts(), QStringList{u"是否删除此记录,连同读者借书数据一起删除？"_s});
+        QCOMPARE(m_library->prompt.texts(), QStringList{u"是否删除此记录,连同读者借书数据一起删除？"_s});
         QCOMPARE(count(u"select count(*) from ReaderInfo where Code = '2001'"_s), 0);
         QCOMPARE(count(u"select count(*) from BorrowInfo1"_s), 0);
         QCOMPARE(list.findChild<QLineEdit *>(u"EditQty"_s)->text(), u"1"_s);
@@ -196,7 +180,7 @@ private slots:
 
     void aTypeNameIsTypedOnlyWhenTheTypeIsNew()
     {
-        TFrmReaderTypeDataEdit dialog(*m_context);
+        TFrmReaderTypeDataEdit dialog(m_library->context);
         dialog.EditMode = 2;
         dialog.KeyField = u"Code"_s;
         dialog.KeyValue = u"学生"_s;
@@ -215,14 +199,14 @@ private slots:
 
         name->setText(u"教师"_s);
         days->setFocus();
-        QTRY_COMPARE(m_prompt.texts(), QStringList{u"该类别已有重码！请重新录入"_s});
+        QTRY_COMPARE(m_library->prompt.texts(), QStringList{u"该类别已有重码！请重新录入"_s});
         QVERIFY(name->text().isEmpty());
         dialog.reject();
     }
 
     void aTypeInUseIsNotDeleted()
     {
-        TFrmReaderTypeData list(*m_context);
+        TFrmReaderTypeData list(m_library->context);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         const int before = count(u"select count(*) from ReaderType"_s);
@@ -232,7 +216,7 @@ private slots:
             ++row;
         list.grid()->setCurrentRow(row);
         list.findChild<QToolButton *>(u"BtDelete"_s)->click();
-        QCOMPARE(m_prompt.texts(), QStringList{u"该类型还有读者数据,不能删除!"_s});
+        QCOMPARE(m_library->prompt.texts(), QStringList{u"该类型还有读者数据,不能删除!"_s});
         QCOMPARE(count(u"select count(*) from ReaderType"_s), before);
         QCOMPARE(list.grid()->view()->model()->rowCount(), before);
     }

@@ -2,6 +2,7 @@
 
 #include "FindPublish.h"
 #include "SortSet.h"
+#include "gui/controls/FieldWidgets.h"
 
 #include "core/app/AppState.h"
 #include "core/app/Prompt.h"
@@ -31,27 +32,6 @@ QLineEdit *entry(QWidget *parent, const QString &name)
     box->setObjectName(name);
     box->setMinimumWidth(150);
     return box;
-}
-
-QToolButton *lookupButton(QWidget *parent, const QString &name)
-{
-    auto *button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setText(u"…"_s);
-    button->setToolTip(u"点击按钮或按F5键选择设定数据"_s);
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
-
-QWidget *withButton(QWidget *parent, QLineEdit *box, QToolButton *button)
-{
-    auto *row = new QWidget(parent);
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(1);
-    layout->addWidget(box, 1);
-    layout->addWidget(button);
-    return row;
 }
 
 } // namespace

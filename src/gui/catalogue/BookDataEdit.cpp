@@ -1,5 +1,6 @@
 #include "BookDataEdit.h"
 
+#include "gui/controls/FieldWidgets.h"
 #include "gui/framework/FindBookSet.h"
 
 #include "core/app/Helpers.h"
@@ -137,14 +138,11 @@ bool TFrmBookDataEdit::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == EditCode && event->type() == QEvent::FocusIn) {
         OldCode = EditCode->text().trimmed();
-    } else if (watched == EditCode && event->type() == QEvent::FocusOut) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && isVisible()) {
-            try {
-                CodeLeft();
-            } catch (const DbError &e) {
-                prompt().error(e.message());
-            }
+    } else if (watched == EditCode && leftBox(this, event)) {
+        try {
+            CodeLeft();
+        } catch (const DbError &e) {
+            prompt().error(e.message());
         }
     }
     return TFrmBookEditBase::eventFilter(watched, event);

@@ -3,6 +3,7 @@
 #include "BookMemo.h"
 #include "FindPublish.h"
 #include "SortSet.h"
+#include "gui/controls/FieldWidgets.h"
 #include "gui/framework/FindSupplier.h"
 
 #include "core/app/AppState.h"
@@ -39,27 +40,6 @@ int columnSize(BookTable table, const QString &field)
 {
     const ColumnDef *column = Schema::table(tableName(table))->column(field);
     return column && column->size > 0 ? column->size : 32767;
-}
-
-QToolButton *lookupButton(QWidget *parent, const QString &name)
-{
-    auto *button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setText(u"…"_s);
-    button->setToolTip(u"点击按钮或按F5键选择设定数据"_s);
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
-
-QWidget *withButton(QWidget *parent, QWidget *box, QWidget *button)
-{
-    auto *row = new QWidget(parent);
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
-    layout->addWidget(box, 1);
-    layout->addWidget(button);
-    return row;
 }
 
 void addPair(QGridLayout *grid, int row, int column, const QString &caption, QWidget *box, int span = 1)
@@ -401,17 +381,14 @@ bool TFrmBookEditBase::eventFilter(QObject *watched, QEvent *event)
                 return true;
             }
             break;
-        case QEvent::FocusOut: {
-            // Not when a message box, a lookup or a menu takes the focus for a moment.
-            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || !isVisible())
+        case QEvent::FocusOut:
+            if (!leftBox(this, event))
                 break;
             if (watched == EditSort)
                 SortLeft();
             else if (watched == EditIsbn)
                 IsbnLeft();
             break;
-        }
         case QEvent::KeyPress: {
             const int key = static_cast<QKeyEvent *>(event)->key();
             const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;

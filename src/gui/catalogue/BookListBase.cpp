@@ -3,6 +3,7 @@
 #include "BookCond.h"
 #include "SortSet.h"
 #include "gui/controls/DataGrid.h"
+#include "gui/controls/ToolButtons.h"
 
 #include "core/catalogue/Books.h"
 #include "core/db/Database.h"
@@ -71,12 +72,7 @@ TFrmBookListBase::TFrmBookListBase(WindowContext &context, BookTable table, QWid
     BtExcel->setText(u"Excel导入"_s);
     BtExcel->setToolButtonStyle(Qt::ToolButtonTextOnly);
     BtExcel->setEnabled(false); // the import comes with the data import
-    for (QAction *action : ToolBar1->actions()) {
-        if (ToolBar1->widgetForAction(action) == BtPrint) {
-            ToolBar1->insertWidget(action, BtExcel);
-            break;
-        }
-    }
+    insertBefore(ToolBar1, BtPrint, BtExcel);
 
     auto *search = new QHBoxLayout(Panel1);
     search->setContentsMargins(8, 4, 8, 4);

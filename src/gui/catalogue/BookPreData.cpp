@@ -3,6 +3,7 @@
 #include "BookPreDataEdit.h"
 #include "MarcIn.h"
 #include "gui/controls/DataGrid.h"
+#include "gui/controls/ToolButtons.h"
 
 #include "core/app/Prompt.h"
 #include "core/catalogue/PreCatalogue.h"
@@ -18,41 +19,18 @@ using namespace Qt::StringLiterals;
 
 namespace tarvo::gui {
 
-namespace {
-
-QToolButton *textButton(QToolBar *bar, const QString &name, const QString &text)
-{
-    auto *button = new QToolButton(bar);
-    button->setObjectName(name);
-    button->setText(text);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    return button;
-}
-
-} // namespace
-
 TFrmBookPreData::TFrmBookPreData(WindowContext &context, QWidget *parent)
     : TFrmBookListBase(context, BookTable::PreCatalogue, parent)
-    , BtMarc(textButton(ToolBar1, u"BtMarc"_s, u"Marc导入"_s))
-    , BtTransfer(textButton(ToolBar1, u"BtTransfer"_s, u"转库(&Z)"_s))
+    , BtMarc(addToolButton(ToolBar1, u"BtMarc"_s, u"Marc导入"_s, u"从Marc文件导入预编数据"_s, BtExcel))
+    , BtTransfer(addToolButton(ToolBar1, u"BtTransfer"_s, u"转库(&Z)"_s, u"把当前预编记录转入图书库"_s, BtExcel))
     , ChkKeep(new QCheckBox(u"保留副本"_s, ToolBar1))
-    , BtBulkDelete(textButton(ToolBar1, u"BtBulkDelete"_s, u"批量删除"_s))
+    , BtBulkDelete(addToolButton(ToolBar1, u"BtBulkDelete"_s, u"批量删除"_s, u"删除列表中显示的全部记录"_s, BtExcel))
 {
     setObjectName(u"FrmBookPreData"_s);
     setWindowTitle(u"图书预编"_s);
     ChkKeep->setObjectName(u"ChkKeep"_s);
     ChkKeep->setChecked(true);
-    BtTransfer->setToolTip(u"把当前预编记录转入图书库"_s);
-    BtBulkDelete->setToolTip(u"删除列表中显示的全部记录"_s);
-    for (QAction *action : ToolBar1->actions()) {
-        if (ToolBar1->widgetForAction(action) == BtExcel) {
-            ToolBar1->insertWidget(action, BtMarc);
-            ToolBar1->insertWidget(action, BtTransfer);
-            ToolBar1->insertWidget(action, ChkKeep);
-            ToolBar1->insertWidget(action, BtBulkDelete);
-            break;
-        }
-    }
+    insertBefore(ToolBar1, BtBulkDelete, ChkKeep);
     connect(BtMarc, &QToolButton::clicked, this, &TFrmBookPreData::MarcImport);
     connect(BtTransfer, &QToolButton::clicked, this, &TFrmBookPreData::Transfer);
     connect(BtBulkDelete, &QToolButton::clicked, this, &TFrmBookPreData::BulkDelete);

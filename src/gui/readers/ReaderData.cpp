@@ -4,6 +4,7 @@
 #include "ReaderCond.h"
 #include "ReaderDataEdit.h"
 #include "gui/controls/DataGrid.h"
+#include "gui/controls/ToolButtons.h"
 
 #include "core/app/Prompt.h"
 #include "core/db/DbError.h"
@@ -49,12 +50,7 @@ TFrmReaderData::TFrmReaderData(WindowContext &context, QWidget *parent)
     BtExcel->setText(u"从Excel导入"_s);
     BtExcel->setToolButtonStyle(Qt::ToolButtonTextOnly);
     BtExcel->setEnabled(false); // the import comes with the data import
-    for (QAction *action : ToolBar1->actions()) {
-        if (ToolBar1->widgetForAction(action) == BtPrint) {
-            ToolBar1->insertWidget(action, BtExcel);
-            break;
-        }
-    }
+    insertBefore(ToolBar1, BtPrint, BtExcel);
 
     auto *search = new QHBoxLayout(Panel1);
     search->setContentsMargins(8, 4, 8, 4);

@@ -1,6 +1,7 @@
 #include "ReaderDataEdit.h"
 
 #include "FindReaderSort.h"
+#include "gui/controls/FieldWidgets.h"
 
 #include "core/app/ProgramFolder.h"
 #include "core/app/Prompt.h"
@@ -65,17 +66,9 @@ TFrmReaderDataEdit::TFrmReaderDataEdit(WindowContext &context, QWidget *parent)
     EditName = textBox(group1, u"EditName"_s, u"Name"_s);
     EditSort = textBox(group1, u"EditSort"_s, u"SortCode"_s);
     EditSort->setToolTip(u"点击按钮或按+/F5键选择设定数据"_s);
-    SpeedButton1 = new QToolButton(group1);
-    SpeedButton1->setObjectName(u"SpeedButton1"_s);
-    SpeedButton1->setText(u"…"_s);
+    SpeedButton1 = lookupButton(group1, u"SpeedButton1"_s);
     SpeedButton1->setToolTip(u"点击按钮或按+/F5键选择设定数据"_s);
-    SpeedButton1->setFocusPolicy(Qt::NoFocus);
-    auto *sortBox = new QWidget(group1);
-    auto *sortLayout = new QHBoxLayout(sortBox);
-    sortLayout->setContentsMargins(0, 0, 0, 0);
-    sortLayout->setSpacing(1);
-    sortLayout->addWidget(EditSort, 1);
-    sortLayout->addWidget(SpeedButton1);
+    QWidget *sortBox = withButton(group1, EditSort, SpeedButton1);
     CmbSax = new QComboBox(group1);
     CmbSax->setObjectName(u"CmbSax"_s);
     CmbSax->addItems({u"男"_s, u"女"_s});
@@ -340,15 +333,11 @@ bool TFrmReaderDataEdit::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusIn && watched == EditCode) {
         OldCode = EditCode->text().trimmed();
-    } else if (event->type() == QEvent::FocusOut && (watched == EditCode || watched == EditSort)) {
-        // Not when a message box, a lookup or a menu takes the focus for a moment.
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && isVisible()) {
-            try {
-                watched == EditCode ? EditCodeExit() : EditSortExit();
-            } catch (const DbError &e) {
-                prompt().error(e.message());
-            }
+    } else if ((watched == EditCode || watched == EditSort) && leftBox(this, event)) {
+        try {
+            watched == EditCode ? EditCodeExit() : EditSortExit();
+        } catch (const DbError &e) {
+            prompt().error(e.message());
         }
     } else if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
