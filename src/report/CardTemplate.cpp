@@ -2,10 +2,8 @@
 
 #include "TemplateJson.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -133,17 +131,7 @@ QPageLayout CardTemplate::pageLayout() const
 
 std::optional<CardTemplate> CardTemplate::load(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = u"无法读取报表模板：%1"_s.arg(path);
-        return std::nullopt;
-    }
-    QString reason;
-    auto result = fromJson(file.readAll(), &reason);
-    if (!result && error)
-        *error = u"报表模板 %1 有误：%2"_s.arg(path, reason);
-    return result;
+    return loadTemplate<CardTemplate>(path, error);
 }
 
 std::optional<CardTemplate> CardTemplate::fromJson(const QByteArray &json, QString *error)
@@ -196,12 +184,7 @@ QByteArray CardTemplate::toJson() const
 
 bool CardTemplate::save(const QString &path, QString *error) const
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(toJson()) >= 0 && file.commit())
-        return true;
-    if (error)
-        *error = u"无法保存报表模板：%1"_s.arg(path);
-    return false;
+    return TemplateJson::writeFile(path, toJson(), error);
 }
 
 } // namespace tarvo::report

@@ -2,11 +2,9 @@
 
 #include "TemplateJson.h"
 
-#include <QFile>
 #include <QFontDatabase>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -67,17 +65,7 @@ QPageLayout ListTemplate::pageLayout() const
 
 std::optional<ListTemplate> ListTemplate::load(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = u"无法读取报表模板：%1"_s.arg(path);
-        return std::nullopt;
-    }
-    QString reason;
-    auto result = fromJson(file.readAll(), &reason);
-    if (!result && error)
-        *error = u"报表模板 %1 有误：%2"_s.arg(path, reason);
-    return result;
+    return loadTemplate<ListTemplate>(path, error);
 }
 
 std::optional<ListTemplate> ListTemplate::fromJson(const QByteArray &json, QString *error)
@@ -151,12 +139,7 @@ QByteArray ListTemplate::toJson() const
 
 bool ListTemplate::save(const QString &path, QString *error) const
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(toJson()) >= 0 && file.commit())
-        return true;
-    if (error)
-        *error = u"无法保存报表模板：%1"_s.arg(path);
-    return false;
+    return TemplateJson::writeFile(path, toJson(), error);
 }
 
 } // namespace tarvo::report

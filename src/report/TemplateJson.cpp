@@ -1,6 +1,8 @@
 #include "TemplateJson.h"
 
+#include <QFile>
 #include <QJsonDocument>
+#include <QSaveFile>
 #include <QSizeF>
 
 using namespace Qt::StringLiterals;
@@ -129,6 +131,31 @@ QJsonObject TemplateJson::marginsJson(const QMarginsF &margins)
                        {u"top"_s, margins.top()},
                        {u"right"_s, margins.right()},
                        {u"bottom"_s, margins.bottom()}};
+}
+
+std::optional<QByteArray> TemplateJson::readFile(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        return file.readAll();
+    if (error)
+        *error = u"无法读取报表模板：%1"_s.arg(path);
+    return std::nullopt;
+}
+
+bool TemplateJson::writeFile(const QString &path, const QByteArray &json, QString *error)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(json) >= 0 && file.commit())
+        return true;
+    if (error)
+        *error = u"无法保存报表模板：%1"_s.arg(path);
+    return false;
+}
+
+QString TemplateJson::faultIn(const QString &path, const QString &reason)
+{
+    return u"报表模板 %1 有误：%2"_s.arg(path, reason);
 }
 
 } // namespace tarvo::report

@@ -35,8 +35,28 @@ public:
     static QJsonValue paperJson(const QPageSize &paper);
     static QJsonObject marginsJson(const QMarginsF &margins);
 
+    // A template file's bytes; nothing, with the reason in error, when it cannot be read.
+    static std::optional<QByteArray> readFile(const QString &path, QString *error);
+    // Writes a template file whole or not at all.
+    static bool writeFile(const QString &path, const QByteArray &json, QString *error);
+    static QString faultIn(const QString &path, const QString &reason);
+
 private:
     QString m_error;
 };
+
+// Reads a template of the kind T (T::fromJson); nothing, with the reason, when the
+// file cannot be read or holds no such template.
+template <class T> std::optional<T> loadTemplate(const QString &path, QString *error)
+{
+    const std::optional<QByteArray> json = TemplateJson::readFile(path, error);
+    if (!json)
+        return std::nullopt;
+    QString reason;
+    std::optional<T> result = T::fromJson(*json, &reason);
+    if (!result && error)
+        *error = TemplateJson::faultIn(path, reason);
+    return result;
+}
 
 } // namespace tarvo::report
