@@ -12,6 +12,13 @@
 #include "gui/catalogue/BookPubData.h"
 #include "gui/catalogue/FirstData.h"
 #include "gui/catalogue/SortSet.h"
+#include "gui/circulation/BookDest.h"
+#include "gui/circulation/BookExceedList.h"
+#include "gui/circulation/BorrowBill.h"
+#include "gui/circulation/MagzDest.h"
+#include "gui/circulation/MagzExceedList.h"
+#include "gui/circulation/ReaderFine.h"
+#include "gui/circulation/ReaderFine1.h"
 #include "gui/framework/HelpViewer.h"
 #include "gui/readers/ReaderData.h"
 #include "gui/readers/ReaderFirstData.h"
@@ -34,6 +41,13 @@ template <class T> void showModal(TFrmMain &main)
 {
     T dialog(main.context(), &main);
     dialog.exec();
+}
+
+// Moves an overdue list's frame half its width to one side of the centre.
+void placeOverdueList(QWidget *list, int side)
+{
+    if (QWidget *frame = list->parentWidget())
+        frame->move(qMax(0, frame->x() + side * (frame->width() / 2 + 2)), frame->y());
 }
 
 const QString kBasic = u"【基本资料】"_s;
@@ -68,10 +82,10 @@ QList<Command> mainCommands()
         {u"NReaderFirstData"_s,  kBasic, {}, u"读者词库"_s,     5,  {}, openChild<TFrmReaderFirstData>},
         {u"NExit"_s,             kBasic, {}, u"退出"_s,         -1, {}, [](TFrmMain &m) { m.close(); }, true},
 
-        {u"NBorrowBill"_s,       kDesk, {}, u"借还图书"_s,      9,  ctrl(Qt::Key_F5), {}},
-        {u"NReaderFine"_s,       kDesk, {}, u"图书罚款"_s,      10, {}, {}},
+        {u"NBorrowBill"_s,       kDesk, {}, u"借还图书"_s,      9,  ctrl(Qt::Key_F5), openChild<TFrmBorrowBill>},
+        {u"NReaderFine"_s,       kDesk, {}, u"图书罚款"_s,      10, {}, showModal<TFrmReaderFine>},
         {u"NBorrowBill1"_s,      kDesk, {}, u"借还期刊"_s,      26, ctrl(Qt::Key_F6), {}, true},
-        {u"NReaderFine1"_s,      kDesk, {}, u"期刊罚款"_s,      27, {}, {}},
+        {u"NReaderFine1"_s,      kDesk, {}, u"期刊罚款"_s,      27, {}, showModal<TFrmReaderFine1>},
 
         {u"NQryBorrow"_s,        kBookReports, {}, u"借阅查询"_s,         12, ctrl(Qt::Key_F7), {}},
         {u"NQryLent"_s,          kBookReports, {}, u"还书及罚款查询"_s,   13, {}, {}},
@@ -85,7 +99,7 @@ QList<Command> mainCommands()
         {u"NQryDayBorrow"_s,     kBookReports, kDaily, u"每日借书"_s,     16, {}, {}},
         {u"NQryDayLent"_s,       kBookReports, kDaily, u"每日还书"_s,     16, {}, {}},
         {u"NQryDayReject"_s,     kBookReports, kDaily, u"每日报损"_s,     16, {}, {}},
-        {u"NBookDest"_s,         kBookReports, {}, u"预约查询"_s,         -1, {}, {}},
+        {u"NBookDest"_s,         kBookReports, {}, u"预约查询"_s,         -1, {}, showModal<TFrmBookDest>},
 
         {u"NQryBorrow1"_s,       kMagzReports, {}, u"借阅查询"_s,         28, {}, {}},
         {u"NQryLent1"_s,         kMagzReports, {}, u"还书及罚款查询"_s,   29, {}, {}},
@@ -99,7 +113,7 @@ QList<Command> mainCommands()
         {u"NQryDayBorrow1"_s,    kMagzReports, kDaily, u"每日借书"_s,     32, {}, {}},
         {u"NQryDayLent1"_s,      kMagzReports, kDaily, u"每日还书"_s,     32, {}, {}},
         {u"NQryDayReject1"_s,    kMagzReports, kDaily, u"每日报损"_s,     32, {}, {}},
-        {u"NMagzDest"_s,         kMagzReports, {}, u"预约查询"_s,         -1, {}, {}},
+        {u"NMagzDest"_s,         kMagzReports, {}, u"预约查询"_s,         -1, {}, showModal<TFrmMagzDest>},
 
         {u"NChangeUser"_s,       kSystem, {}, u"更换操作员"_s,   -1, {}, [](TFrmMain &m) { m.ChangeOperator(); }},
         {u"NChangePassword"_s,   kSystem, {}, u"更换口令"_s,     -1, {}, showModal<TFrmChangePassword>},
@@ -119,7 +133,9 @@ QList<Command> mainCommands()
 
 QList<CommandRun> overdueLists()
 {
-    return {};
+    // Side by side: books on the left, magazines on the right of the centre.
+    return {[](TFrmMain &main) { placeOverdueList(main.OpenChild<TFrmBookExceedList>(), -1); },
+            [](TFrmMain &main) { placeOverdueList(main.OpenChild<TFrmMagzExceedList>(), 1); }};
 }
 
 } // namespace tarvo::gui
