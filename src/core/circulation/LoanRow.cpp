@@ -22,7 +22,7 @@ QVariant LoanRow::value(const QString &field) const
     if (f == u"renewtimes")
         return RenewTimes;
     if (f == u"exceedday")
-        return ExceedDay;
+        return qRound(ExceedDay); // whole days, though the column keeps a real
     if (f == u"exceedfund")
         return ExceedFund;
     for (auto it = item.cbegin(); it != item.cend(); ++it) {
