@@ -334,33 +334,21 @@ void TFrmBookEditBase::ChooseSort()
 {
     TFrmSortSet picker(context(), this);
     picker.exec();
-    if (!picker.ChosenCode.isEmpty()) {
-        EditSort->setText(picker.ChosenCode);
-        AdoqEdit().setValue(u"SortCode"_s, picker.ChosenCode);
-    }
-    EditSort->setFocus();
+    TakeLookupResult(EditSort, u"SortCode"_s, picker.ChosenCode);
 }
 
 void TFrmBookEditBase::ChoosePublisher()
 {
     TFrmFindPublish lookup(context(), this);
     lookup.exec();
-    if (!lookup.ResultCode.isEmpty()) {
-        EditPublisher->setText(lookup.ResultCode);
-        AdoqEdit().setValue(u"Publisher"_s, lookup.ResultCode);
-    }
-    EditPublisher->setFocus();
+    TakeLookupResult(EditPublisher, u"Publisher"_s, lookup.ResultCode);
 }
 
 void TFrmBookEditBase::ChooseSupplier()
 {
     TFrmFindSupplier lookup(context(), this);
     lookup.exec();
-    if (!lookup.ResultCode.isEmpty()) {
-        EditSupplier->setText(lookup.ResultCode);
-        AdoqEdit().setValue(u"Supplier"_s, lookup.ResultCode);
-    }
-    EditSupplier->setFocus();
+    TakeLookupResult(EditSupplier, u"Supplier"_s, lookup.ResultCode);
 }
 
 void TFrmBookEditBase::EditMemo(QPlainTextEdit *memo, const QString &caption)

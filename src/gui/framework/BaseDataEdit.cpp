@@ -101,6 +101,15 @@ void TFrmBaseDataEdit::Bind(QWidget *control, const QString &field)
     m_bindings.append({control, field});
 }
 
+void TFrmBaseDataEdit::TakeLookupResult(QLineEdit *box, const QString &field, const QString &result)
+{
+    if (!result.isEmpty()) {
+        box->setText(result);
+        m_record->setValue(field, result);
+    }
+    box->setFocus();
+}
+
 void TFrmBaseDataEdit::ShowRecord()
 {
     for (const auto &[control, field] : m_bindings) {

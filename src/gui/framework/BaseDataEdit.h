@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class QLineEdit;
 class QPushButton;
 
 namespace tarvo::gui {
@@ -35,6 +36,9 @@ protected:
 
     // Binds a control on Panel1 to a field of the record.
     void Bind(QWidget *control, const QString &field);
+    // A lookup's result (empty: nothing chosen) into a box and its field; the focus
+    // goes back to the box either way.
+    void TakeLookupResult(QLineEdit *box, const QString &field, const QString &result);
     // Copies the record into the controls, and the controls into the record.
     void ShowRecord();
     void TakeInput();

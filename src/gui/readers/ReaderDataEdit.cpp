@@ -301,11 +301,7 @@ void TFrmReaderDataEdit::ChooseSort()
 {
     TFrmFindReaderSort lookup(context(), this);
     lookup.exec();
-    if (!lookup.ResultCode.isEmpty()) {
-        EditSort->setText(lookup.ResultCode);
-        AdoqEdit().setValue(u"SortCode"_s, lookup.ResultCode);
-    }
-    EditSort->setFocus();
+    TakeLookupResult(EditSort, u"SortCode"_s, lookup.ResultCode);
 }
 
 void TFrmReaderDataEdit::LinkPhoto()
